@@ -1,0 +1,23 @@
+# Front door: `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
+BUILD ?= build
+export VISTORA_BUILD := $(abspath $(BUILD))
+
+.PHONY: all run test test-unit test-win32 test-e2e test-fuzz bench clean
+all:
+	tools/build.sh
+run:
+	tools/run.sh
+test:
+	tools/test.sh
+test-unit:
+	tools/test.sh -L unit
+test-win32:
+	tools/test.sh -L win32
+test-e2e:
+	tools/test.sh -L e2e
+test-fuzz:
+	tools/test.sh -L fuzz
+bench:
+	tools/bench.sh
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,67 @@
+# Native build: portable code and its unit tests; the Windows programs, their tests and the
+# fuzz targets are built as sub-builds, and every tier is registered with ctest here.
+include(CTest)
+include(ExternalProject)
+find_package(GTest REQUIRED)
+
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TEST_SOURCES})
+vistora_target(unit_tests)
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_link_libraries(unit_tests PRIVATE vistora_core brannox_core GTest::gtest GTest::gtest_main)
+gtest_discover_tests(unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+
+set(CROSS_DIR ${CMAKE_BINARY_DIR}/cross)
+ExternalProject_Add(cross
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${CROSS_DIR}
+  CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+             -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+  BUILD_ALWAYS 1
+  INSTALL_COMMAND "")
+
+find_program(CLANGXX clang++)
+if(CLANGXX)
+  ExternalProject_Add(fuzz
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz
+    CMAKE_ARGS -DCMAKE_CXX_COMPILER=${CLANGXX} -DCMAKE_C_COMPILER=clang -DVISTORA_FUZZ=ON
+               -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    BUILD_ALWAYS 1
+    INSTALL_COMMAND "")
+  file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
+  foreach(f ${FUZZ_SOURCES})
+    get_filename_component(name ${f} NAME_WE)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz/corpus_${name})
+    add_test(NAME ${name}
+      COMMAND ${CMAKE_BINARY_DIR}/fuzz/${name} -max_total_time=20 -rss_limit_mb=2048
+              -max_len=1100000 ${CMAKE_BINARY_DIR}/fuzz/corpus_${name} ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds)
+    set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 120)
+  endforeach()
+endif()
+
+# Windows tiers: one ctest entry per GoogleTest suite, run under Wine one at a time
+# (they share the display, the pointer and the Wine prefix).
+set(WINE_EXEC ${CMAKE_SOURCE_DIR}/tools/wine-exec.sh)
+function(add_wine_suites tier exe)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${tier}/*.cpp)
+  set(suites)
+  foreach(src ${sources})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src})
+    file(STRINGS ${src} lines REGEX "^(TEST|TEST_F)\\(")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^TEST(_F)?\\(([A-Za-z0-9_]+),.*" "\\2" suite "${line}")
+      list(APPEND suites ${suite})
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES suites)
+  foreach(suite ${suites})
+    add_test(NAME ${tier}.${suite}
+      COMMAND ${WINE_EXEC} ${CROSS_DIR}/${exe} --gtest_filter=${suite}.*)
+    set_tests_properties(${tier}.${suite} PROPERTIES
+      LABELS ${tier} TIMEOUT 300 RESOURCE_LOCK wine
+      ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
+  endforeach()
+endfunction()
+add_wine_suites(win32 win32_tests.exe)
+add_wine_suites(e2e e2e_tests.exe)

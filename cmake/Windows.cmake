@@ -1,0 +1,70 @@
+# Windows build (MinGW-w64 cross or native): the two programs, the stand-in presentation
+# program, the Win32 test tiers and the ready program folder.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(WIN_LIBS comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid winmm gdi32 user32 advapi32 version)
+add_link_options(-static -municode)
+
+add_library(vistora_win STATIC ${VISTORA_WIN32_SOURCES})
+vistora_target(vistora_win)
+target_link_libraries(vistora_win PUBLIC vistora_core ${WIN_LIBS})
+
+add_executable(Vistora WIN32 ${VISTORA_MAIN_SOURCES})
+vistora_target(Vistora)
+target_link_libraries(Vistora PRIVATE vistora_win)
+
+if(BRANNOX_WIN32_SOURCES)
+  add_executable(brannox WIN32 ${BRANNOX_WIN32_SOURCES})
+  vistora_target(brannox)
+  target_link_libraries(brannox PRIVATE brannox_core wsock32 user32)
+endif()
+
+if(STANDIN_SOURCES)
+  add_executable(StandInShow WIN32 ${STANDIN_SOURCES})
+  vistora_target(StandInShow)
+  target_link_libraries(StandInShow PRIVATE user32 gdi32 shell32)
+endif()
+
+# GoogleTest from the Debian sources, built with the cross compiler.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+if(WIN32_TEST_SOURCES)
+  add_executable(win32_tests ${WIN32_TEST_SOURCES})
+  vistora_target(win32_tests)
+  target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/common)
+  target_link_libraries(win32_tests PRIVATE vistora_win gtest gtest_main)
+endif()
+
+file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(E2E_TEST_SOURCES)
+  add_executable(e2e_tests ${E2E_TEST_SOURCES})
+  vistora_target(e2e_tests)
+  target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/common)
+  target_link_libraries(e2e_tests PRIVATE gtest gtest_main ${WIN_LIBS})
+endif()
+
+# Small programs the e2e tests start in place of outside programs (editor, shell handlers).
+file(GLOB PEER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/peers/*.cpp)
+foreach(p ${PEER_SOURCES})
+  get_filename_component(name ${p} NAME_WE)
+  add_executable(${name} WIN32 ${p})
+  vistora_target(${name})
+  target_link_libraries(${name} PRIVATE ${WIN_LIBS})
+endforeach()
+
+# The ready program folder: everything a user's installation holds, side by side.
+set(PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
+set(PROGRAM_FILES $<TARGET_FILE:Vistora>)
+if(TARGET brannox)
+  list(APPEND PROGRAM_FILES $<TARGET_FILE:brannox>)
+endif()
+file(GLOB PROGRAM_DATA CONFIGURE_DEPENDS ${VISTORA_SRC}/resources/program/*)
+add_custom_target(program ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROGRAM_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROGRAM_FILES} ${PROGRAM_DATA} ${PROGRAM_DIR}
+  DEPENDS ${PROGRAM_FILES}
+  COMMENT "Laying out the program folder")

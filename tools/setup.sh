@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12; quiet and quick when all is there.
+set -euo pipefail
+packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64
+          xvfb x11-utils imagemagick clang libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Run as root (or install these packages yourself): ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,57 @@
+# Sourced by the run and test scripts: a project-local Wine prefix and, when there is no
+# display, a private Xvfb. Everything started here is stopped by process id in vistora_stop.
+: "${VISTORA_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
+export VISTORA_BUILD
+export WINEPREFIX="${VISTORA_BUILD}/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+VISTORA_TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+VISTORA_STARTED_PIDS=()
+
+# Starts Xvfb on the first free display number unless DISPLAY is already set.
+vistora_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n=90
+  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
+  Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+  VISTORA_STARTED_PIDS+=($!)
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X${n}" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":${n}"
+}
+
+# Creates the prefix once and keeps one wineserver alive for the whole script, so that the
+# many short Wine runs of a test session do not each pay for a server start.
+vistora_prefix() {
+  mkdir -p "${VISTORA_BUILD}"
+  (
+    flock 9
+    if [ ! -f "${WINEPREFIX}/system.reg" ]; then
+      echo "Creating the Wine prefix in ${WINEPREFIX} (once)..."
+      wineboot --init >/dev/null 2>&1 || true
+      wineserver -w
+    fi
+  ) 9>"${VISTORA_BUILD}/.wineprefix.lock"
+  wineserver -f -p 30 >/dev/null 2>&1 &
+  VISTORA_STARTED_PIDS+=($!)
+  if [ -x "${VISTORA_TOOLS}/standin/register.sh" ]; then
+    "${VISTORA_TOOLS}/standin/register.sh" >/dev/null
+  fi
+}
+
+vistora_stop() {
+  local pid
+  # Programs still open would keep the server alive; end them through our own prefix only.
+  wineserver -k 2>/dev/null || true
+  for pid in "${VISTORA_STARTED_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${VISTORA_STARTED_PIDS[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  VISTORA_STARTED_PIDS=()
+}
