@@ -1,0 +1,75 @@
+#include "mainwindow/ProperCase.h"
+
+namespace {
+
+// The blocks where upper and lower case letters alternate in pairs.
+bool InPairBlock(unsigned c, unsigned first, unsigned last) { return c >= first && c <= last; }
+
+bool IsWordBreak(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r' || c == L'\0';
+}
+
+} // namespace
+
+wchar_t UpperLetter(wchar_t ch)
+{
+    const unsigned c = static_cast<unsigned>(ch);
+    if (c >= 'a' && c <= 'z') return static_cast<wchar_t>(c - 0x20);
+    if (c < 0x80) return ch;
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<wchar_t>(c - 0x20);
+    if (c == 0xFF) return static_cast<wchar_t>(0x178);
+    // Latin Extended-A; dotted/dotless i (0x130, 0x131) have no simple partner.
+    if (InPairBlock(c, 0x100, 0x137) && c != 0x131) return static_cast<wchar_t>((c % 2) ? c - 1 : c);
+    if (InPairBlock(c, 0x139, 0x148) || InPairBlock(c, 0x179, 0x17E))
+        return static_cast<wchar_t>((c % 2) ? c : c - 1);
+    if (InPairBlock(c, 0x14A, 0x177)) return static_cast<wchar_t>((c % 2) ? c - 1 : c);
+    // Greek
+    if (c >= 0x3B1 && c <= 0x3C9) return static_cast<wchar_t>(c == 0x3C2 ? 0x3A3 : c - 0x20);
+    if (c == 0x3AC) return static_cast<wchar_t>(0x386);
+    if (c >= 0x3AD && c <= 0x3AF) return static_cast<wchar_t>(c - 0x25);
+    if (c == 0x3CC) return static_cast<wchar_t>(0x38C);
+    if (c >= 0x3CD && c <= 0x3CE) return static_cast<wchar_t>(c - 0x3F);
+    // Cyrillic
+    if (c >= 0x430 && c <= 0x44F) return static_cast<wchar_t>(c - 0x20);
+    if (c >= 0x450 && c <= 0x45F) return static_cast<wchar_t>(c - 0x50);
+    return ch;
+}
+
+wchar_t LowerLetter(wchar_t ch)
+{
+    const unsigned c = static_cast<unsigned>(ch);
+    if (c >= 'A' && c <= 'Z') return static_cast<wchar_t>(c + 0x20);
+    if (c < 0x80) return ch;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<wchar_t>(c + 0x20);
+    if (c == 0x178) return static_cast<wchar_t>(0xFF);
+    if (InPairBlock(c, 0x100, 0x137) && c != 0x130) return static_cast<wchar_t>((c % 2) ? c : c + 1);
+    if (InPairBlock(c, 0x139, 0x148) || InPairBlock(c, 0x179, 0x17E))
+        return static_cast<wchar_t>((c % 2) ? c + 1 : c);
+    if (InPairBlock(c, 0x14A, 0x177)) return static_cast<wchar_t>((c % 2) ? c : c + 1);
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return static_cast<wchar_t>(c + 0x20);
+    if (c == 0x386) return static_cast<wchar_t>(0x3AC);
+    if (c >= 0x388 && c <= 0x38A) return static_cast<wchar_t>(c + 0x25);
+    if (c == 0x38C) return static_cast<wchar_t>(0x3CC);
+    if (c >= 0x38E && c <= 0x38F) return static_cast<wchar_t>(c + 0x3F);
+    if (c >= 0x410 && c <= 0x42F) return static_cast<wchar_t>(c + 0x20);
+    if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 0x50);
+    return ch;
+}
+
+std::wstring ProperCase(std::wstring_view text)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    bool wordStart = true;
+    for (wchar_t c : text) {
+        if (IsWordBreak(c)) {
+            out += c;
+            wordStart = true;
+            continue;
+        }
+        out += wordStart ? UpperLetter(c) : LowerLetter(c);
+        wordStart = false;
+    }
+    return out;
+}

@@ -1,0 +1,5 @@
+# Presentation browser: row cells (portable) and the list view refill (Win32).
+list(APPEND VISTORA_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ProperCase.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PresentationRow.cpp
+)
