@@ -4,32 +4,42 @@
 
 #include <utility>
 
-template <typename H, auto Close, H Invalid = H{}>
+// Invalid is the handle value that means "none": null for most handles, INVALID_HANDLE_VALUE
+// (MinusOne) for files and find handles.
+template <typename H, auto Close, bool MinusOne = false>
 class UniqueHandle {
 public:
+    static H Invalid()
+    {
+        if constexpr (MinusOne)
+            return reinterpret_cast<H>(static_cast<INT_PTR>(-1));
+        else
+            return H{};
+    }
+
     UniqueHandle() = default;
     explicit UniqueHandle(H h) : h_(h) {}
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, Invalid)) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, Invalid())) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept
     {
-        if (this != &other) reset(std::exchange(other.h_, Invalid));
+        if (this != &other) reset(std::exchange(other.h_, Invalid()));
         return *this;
     }
     ~UniqueHandle() { reset(); }
 
     H get() const { return h_; }
-    explicit operator bool() const { return h_ != Invalid; }
-    H release() { return std::exchange(h_, Invalid); }
-    void reset(H h = Invalid)
+    explicit operator bool() const { return h_ != Invalid() && h_ != H{}; }
+    H release() { return std::exchange(h_, Invalid()); }
+    void reset(H h = Invalid())
     {
-        if (h_ != Invalid) Close(h_);
+        if (h_ != Invalid() && h_ != H{}) Close(h_);
         h_ = h;
     }
 
 private:
-    H h_ = Invalid;
+    H h_ = Invalid();
 };
 
 namespace handles_detail {
@@ -43,8 +53,8 @@ inline void CloseWindow(HWND h) { DestroyWindow(h); }
 } // namespace handles_detail
 
 using UniqueKernelHandle = UniqueHandle<HANDLE, handles_detail::CloseKernel>;
-using UniqueFile = UniqueHandle<HANDLE, handles_detail::CloseKernel, INVALID_HANDLE_VALUE>;
-using UniqueFind = UniqueHandle<HANDLE, handles_detail::CloseFind, INVALID_HANDLE_VALUE>;
+using UniqueFile = UniqueHandle<HANDLE, handles_detail::CloseKernel, true>;
+using UniqueFind = UniqueHandle<HANDLE, handles_detail::CloseFind, true>;
 using UniqueGdi = UniqueHandle<HGDIOBJ, handles_detail::CloseGdi>;
 using UniqueBitmap = UniqueHandle<HBITMAP, handles_detail::CloseGdi>;
 using UniqueBrush = UniqueHandle<HBRUSH, handles_detail::CloseGdi>;

@@ -1,0 +1,359 @@
+#include "host/Controls.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <unordered_map>
+
+#include "host/Form.h"
+#include "host/Screen.h"
+
+namespace host {
+
+namespace {
+constexpr wchar_t LabelProp[] = L"VistoraLabel";
+constexpr wchar_t PictureClass[] = L"VistoraPicture";
+
+HWND ParentOf(HWND hwnd) { return GetParent(hwnd); }
+} // namespace
+
+// ---- Control -------------------------------------------------------------------------------
+
+RECT Control::RectInParent() const
+{
+    RECT r{};
+    if (!hwnd_) return r;
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(HWND_DESKTOP, ParentOf(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void Control::Place(const RECT& px)
+{
+    if (hwnd_)
+        SetWindowPos(hwnd_, nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double Control::Left() const { return screen::ToTwips(RectInParent().left); }
+double Control::Top() const { return screen::ToTwips(RectInParent().top); }
+double Control::Width() const
+{
+    RECT r = RectInParent();
+    return screen::ToTwips(r.right - r.left);
+}
+double Control::Height() const
+{
+    RECT r = RectInParent();
+    return screen::ToTwips(r.bottom - r.top);
+}
+
+void Control::Move(double left, double top, double width, double height)
+{
+    int l = screen::ToPixels(left);
+    int t = screen::ToPixels(top);
+    // Size from the rounded edges so that neighbours placed edge to edge stay edge to edge.
+    int w = screen::ToPixels(left + width) - l;
+    int h = screen::ToPixels(top + height) - t;
+    Place(RECT{l, t, l + (w < 0 ? 0 : w), t + (h < 0 ? 0 : h)});
+}
+
+void Control::SetLeft(double v) { Move(v, Top(), Width(), Height()); }
+void Control::SetTop(double v) { Move(Left(), v, Width(), Height()); }
+void Control::SetWidth(double v) { Move(Left(), Top(), v, Height()); }
+void Control::SetHeight(double v) { Move(Left(), Top(), Width(), v); }
+
+bool Control::Visible() const { return hwnd_ && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE); }
+void Control::SetVisible(bool visible)
+{
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+bool Control::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
+void Control::SetEnabled(bool enabled)
+{
+    if (hwnd_) EnableWindow(hwnd_, enabled);
+}
+
+void Control::SetToolTipText(const std::wstring& text)
+{
+    toolTip_ = text;
+    if (!hwnd_ || !form_) return;
+    HWND tips = form_->Tooltips();
+    if (!tips) return;
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = form_->hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (text.empty()) return;
+    info.lpszText = const_cast<wchar_t*>(toolTip_.c_str());
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Control::SetFocus()
+{
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
+// ---- Label ---------------------------------------------------------------------------------
+
+namespace {
+LRESULT CALLBACK LabelSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref)
+{
+    auto* label = reinterpret_cast<Label*>(ref);
+    if (msg == WM_LBUTTONUP && label->Click) {
+        label->Click();
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, LabelSubclass, 1);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+} // namespace
+
+Label::Label(Form& form, HWND parent, const std::wstring& caption, DWORD align)
+{
+    HWND hwnd = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | align, 0, 0, 10,
+                                10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    Attach(hwnd, &form);
+    SetPropW(hwnd, LabelProp, this);
+    SetWindowSubclass(hwnd, LabelSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+Label::~Label()
+{
+    if (hwnd_ && IsWindow(hwnd_)) {
+        RemoveWindowSubclass(hwnd_, LabelSubclass, 1);
+        RemovePropW(hwnd_, LabelProp);
+    }
+    if (backBrush_) DeleteObject(backBrush_);
+    if (font_) DeleteObject(font_);
+}
+
+void Label::SetCaption(const std::wstring& caption)
+{
+    if (hwnd_) SetWindowTextW(hwnd_, caption.c_str());
+}
+
+std::wstring Label::Caption() const
+{
+    if (!hwnd_) return {};
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Label::SetColors(COLORREF fore, std::optional<COLORREF> back)
+{
+    fore_ = fore;
+    back_ = back;
+    if (backBrush_) DeleteObject(backBrush_);
+    backBrush_ = back ? CreateSolidBrush(*back) : nullptr;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Label::SetFont(const std::wstring& face, int points, bool bold)
+{
+    if (font_) DeleteObject(font_);
+    font_ = CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                        DEFAULT_PITCH, face.c_str());
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+}
+
+HBRUSH Label::Colorize(HDC dc)
+{
+    SetTextColor(dc, fore_);
+    if (backBrush_) {
+        SetBkColor(dc, *back_);
+        return backBrush_;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+HBRUSH ControlColor(HDC dc, HWND child)
+{
+    auto* label = static_cast<Label*>(GetPropW(child, LabelProp));
+    return label ? label->Colorize(dc) : nullptr;
+}
+
+// ---- PictureBox ----------------------------------------------------------------------------
+
+PictureBox::PictureBox(Form& form, HWND parent, COLORREF backColor) : back_(backColor)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &PictureBox::WindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = PictureClass;
+        RegisterClassExW(&wc);
+        registered = true;
+    }
+    HWND hwnd = CreateWindowExW(0, PictureClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+                                0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), this);
+    Attach(hwnd, &form);
+}
+
+PictureBox::~PictureBox()
+{
+    if (hwnd_ && IsWindow(hwnd_)) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+}
+
+void PictureBox::SetBackColor(COLORREF color)
+{
+    back_ = color;
+    Refresh();
+}
+
+void PictureBox::Refresh()
+{
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+double PictureBox::ScaleWidth() const
+{
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return screen::ToTwips(r.right);
+}
+
+double PictureBox::ScaleHeight() const
+{
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return screen::ToTwips(r.bottom);
+}
+
+LRESULT CALLBACK PictureBox::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return self->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto mouse = [&](const MouseHandler& handler) {
+        if (handler)
+            handler(MouseButtonMask(wParam), ShiftMask(), screen::ToTwips(GET_X_LPARAM(lParam)),
+                    screen::ToTwips(GET_Y_LPARAM(lParam)));
+    };
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        HBRUSH brush = CreateSolidBrush(back_);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        if (Paint) Paint(dc, client);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (msg == WM_LBUTTONDOWN) pressed_ = true;
+        SetCapture(hwnd_);
+        mouse(MouseDown);
+        return 0;
+    case WM_MOUSEMOVE: mouse(MouseMove); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        // The button that went up is no longer in wParam; report it the classic way.
+        WPARAM released = msg == WM_LBUTTONUP ? MK_LBUTTON : msg == WM_RBUTTONUP ? MK_RBUTTON : MK_MBUTTON;
+        if (GetCapture() == hwnd_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+        if (MouseUp)
+            MouseUp(MouseButtonMask(released), ShiftMask(), screen::ToTwips(GET_X_LPARAM(lParam)),
+                    screen::ToTwips(GET_Y_LPARAM(lParam)));
+        if (msg == WM_LBUTTONUP && pressed_) {
+            pressed_ = false;
+            if (Click) Click();
+        }
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        if (DblClick) DblClick();
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+// ---- Timer ---------------------------------------------------------------------------------
+
+namespace {
+std::unordered_map<UINT_PTR, Timer*>& Timers()
+{
+    static std::unordered_map<UINT_PTR, Timer*> timers;
+    return timers;
+}
+} // namespace
+
+Timer::Timer() : alive_(std::make_shared<bool>(true)) {}
+
+Timer::~Timer()
+{
+    *alive_ = false;
+    SetEnabled(false);
+}
+
+void Timer::SetInterval(unsigned ms)
+{
+    intervalMs_ = ms;
+    Arm();
+}
+
+void Timer::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    Arm();
+}
+
+void Timer::Arm()
+{
+    if (id_) {
+        KillTimer(nullptr, id_);
+        Timers().erase(id_);
+        id_ = 0;
+    }
+    // An interval of 0 stops the timer, as it does on a form.
+    if (!enabled_ || intervalMs_ == 0) return;
+    id_ = SetTimer(nullptr, 0, intervalMs_, &Timer::Fire);
+    if (id_) Timers()[id_] = this;
+}
+
+void CALLBACK Timer::Fire(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto it = Timers().find(id);
+    if (it == Timers().end()) return;
+    Timer* timer = it->second;
+    if (timer->running_ || !timer->Tick) return;
+    auto alive = timer->alive_;
+    timer->running_ = true;
+    timer->Tick();
+    if (*alive) timer->running_ = false;
+}
+
+} // namespace host

@@ -1,0 +1,162 @@
+#pragma once
+// Child controls in twips relative to their parent, in the manner of a classic form runtime.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace host {
+
+class Form;
+
+// Wraps any child window: geometry in twips relative to the parent's client area, visibility,
+// enabled state, tooltip and focus. It does not own the window (the parent destroys it).
+class Control {
+public:
+    Control() = default;
+    Control(HWND hwnd, Form* form) : hwnd_(hwnd), form_(form) {}
+    virtual ~Control() = default;
+
+    HWND hwnd() const { return hwnd_; }
+
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void SetLeft(double twipsValue);
+    void SetTop(double twipsValue);
+    void SetWidth(double twipsValue);
+    void SetHeight(double twipsValue);
+    void Move(double left, double top, double width, double height);
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    const std::wstring& ToolTipText() const { return toolTip_; }
+    void SetToolTipText(const std::wstring& text);
+    void SetFocus();
+
+protected:
+    void Attach(HWND hwnd, Form* form)
+    {
+        hwnd_ = hwnd;
+        form_ = form;
+    }
+    RECT RectInParent() const;
+    void Place(const RECT& pixels);
+
+    HWND hwnd_ = nullptr;
+    Form* form_ = nullptr;
+    std::wstring toolTip_;
+};
+
+// Mouse events of the classic kind: button mask, shift mask, position in twips.
+using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+
+// A text label with its own colours and font.
+class Label : public Control {
+public:
+    Label(Form& form, HWND parent, const std::wstring& caption, DWORD align = SS_LEFT);
+    ~Label() override;
+    void SetCaption(const std::wstring& caption);
+    std::wstring Caption() const;
+    void SetColors(COLORREF fore, std::optional<COLORREF> back);
+    void SetFont(const std::wstring& face, int points, bool bold = false);
+    HBRUSH Colorize(HDC dc);
+
+    std::function<void()> Click;
+
+private:
+    COLORREF fore_ = RGB(0, 0, 0);
+    std::optional<COLORREF> back_;
+    HBRUSH backBrush_ = nullptr;
+    HFONT font_ = nullptr;
+};
+
+// A painted child area that can hold other controls: a background colour and an optional
+// painter, with mouse events.
+class PictureBox : public Control {
+public:
+    PictureBox(Form& form, HWND parent, COLORREF backColor);
+    ~PictureBox() override;
+    void SetBackColor(COLORREF color);
+    COLORREF BackColor() const { return back_; }
+    // Paints the box's content over its background (client rectangle in pixels).
+    std::function<void(HDC dc, const RECT& client)> Paint;
+    void Refresh();
+    MouseHandler MouseDown, MouseMove, MouseUp;
+    std::function<void()> Click, DblClick;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    COLORREF back_;
+    bool pressed_ = false;
+};
+
+// An image: a lightweight picture area. The same window as a picture box without a background of
+// its own choosing; the painter draws the picture.
+using Image = PictureBox;
+
+// Brush and colours for a static child that asked its parent (WM_CTLCOLORSTATIC); nullptr when
+// the child is not one of ours.
+HBRUSH ControlColor(HDC dc, HWND child);
+
+// A periodic timer on the interface thread. Its handler never re-enters: a tick that arrives
+// while the handler is pumping messages is dropped.
+class Timer {
+public:
+    Timer();
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    unsigned Interval() const { return intervalMs_; }
+    void SetInterval(unsigned ms);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    std::function<void()> Tick;
+
+private:
+    static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD);
+    void Arm();
+    UINT_PTR id_ = 0;
+    unsigned intervalMs_ = 0;
+    bool enabled_ = false;
+    bool running_ = false;
+    std::shared_ptr<bool> alive_;
+};
+
+// A control array: elements addressed by the design's indices.
+template <typename T>
+class ControlArray {
+public:
+    T& operator()(int index) { return *items_.at(index); }
+    const T& operator()(int index) const { return *items_.at(index); }
+    bool Has(int index) const { return items_.count(index) != 0; }
+    void Add(int index, std::unique_ptr<T> item) { items_[index] = std::move(item); }
+    template <typename F>
+    void ForEach(F&& f)
+    {
+        for (auto& [index, item] : items_) f(index, *item);
+    }
+    // Index of the element that owns a window, or -1.
+    int IndexOf(HWND hwnd) const
+    {
+        for (auto& [index, item] : items_)
+            if (item->hwnd() == hwnd) return index;
+        return -1;
+    }
+    int Count() const { return static_cast<int>(items_.size()); }
+
+private:
+    std::map<int, std::unique_ptr<T>> items_;
+};
+
+} // namespace host

@@ -1,0 +1,282 @@
+#include "host/Form.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "host/Controls.h"
+#include "host/MessageLoop.h"
+#include "host/Screen.h"
+
+namespace host {
+
+namespace {
+constexpr wchar_t FormClass[] = L"VistoraForm";
+
+void RegisterFormClass(WNDPROC proc)
+{
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    wc.lpszClassName = FormClass;
+    RegisterClassExW(&wc);
+    registered = true;
+}
+
+RECT WindowRectOf(HWND hwnd)
+{
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+} // namespace
+
+int MouseButtonMask(WPARAM wParam)
+{
+    int mask = 0;
+    if (wParam & MK_LBUTTON) mask |= 1;
+    if (wParam & MK_RBUTTON) mask |= 2;
+    if (wParam & MK_MBUTTON) mask |= 4;
+    return mask;
+}
+
+int ShiftMask()
+{
+    int mask = 0;
+    if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
+    if (GetKeyState(VK_MENU) < 0) mask |= 4;
+    return mask;
+}
+
+Form::Form(FormStyle style) : style_(std::move(style)) {}
+
+Form::~Form()
+{
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (backBrush_) DeleteObject(backBrush_);
+}
+
+void Form::Load()
+{
+    if (hwnd_ || loading_) return;
+    loading_ = true;
+    RegisterFormClass(&Form::WindowProc);
+    CreateWindowExW(style_.exStyle, FormClass, style_.caption.c_str(), style_.style & ~WS_VISIBLE,
+                    CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, style_.owner, nullptr, GetModuleHandleW(nullptr),
+                    this);
+    if (hwnd_) Form_Load();
+    loading_ = false;
+}
+
+bool Form::Unload()
+{
+    if (!hwnd_ || unloading_) return !hwnd_;
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel) return false;
+    unloading_ = true;
+    Form_Unload();
+    if (hwnd_) DestroyWindow(hwnd_);
+    unloading_ = false;
+    return true;
+}
+
+void Form::Show()
+{
+    Load();
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+}
+
+void Form::Hide()
+{
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+void Form::ShowModal()
+{
+    Load();
+    if (!hwnd_) return;
+    // Disable the other top-level windows of this thread, remembering which ones we touched.
+    const HWND self = hwnd_;
+    std::pair<HWND, std::vector<HWND>> disabledList{self, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* list = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(p);
+            if (w != list->first && IsWindowVisible(w) && IsWindowEnabled(w)) list->second.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabledList));
+    const std::vector<HWND>& disabled = disabledList.second;
+    for (HWND w : disabled) EnableWindow(w, FALSE);
+
+    Show();
+    SetForegroundWindow(self);
+    {
+        NestedLoopScope scope;
+        MSG msg;
+        while (IsWindow(self) && IsWindowVisible(self)) {
+            BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+            if (got == 0 || got == -1) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                break;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    for (HWND w : disabled)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+}
+
+double Form::Left() const { return hwnd_ ? screen::ToTwips(WindowRectOf(hwnd_).left) : 0; }
+double Form::Top() const { return hwnd_ ? screen::ToTwips(WindowRectOf(hwnd_).top) : 0; }
+double Form::Width() const
+{
+    if (!hwnd_) return 0;
+    RECT r = WindowRectOf(hwnd_);
+    return screen::ToTwips(r.right - r.left);
+}
+double Form::Height() const
+{
+    if (!hwnd_) return 0;
+    RECT r = WindowRectOf(hwnd_);
+    return screen::ToTwips(r.bottom - r.top);
+}
+
+void Form::Move(double left, double top, std::optional<double> width, std::optional<double> height)
+{
+    if (!hwnd_) return;
+    RECT r = WindowRectOf(hwnd_);
+    int w = width ? screen::ToPixels(*width) : r.right - r.left;
+    int h = height ? screen::ToPixels(*height) : r.bottom - r.top;
+    SetWindowPos(hwnd_, nullptr, screen::ToPixels(left), screen::ToPixels(top), w, h,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetLeft(double v) { Move(v, Top()); }
+void Form::SetTop(double v) { Move(Left(), v); }
+void Form::SetWidth(double v) { Move(Left(), Top(), v); }
+void Form::SetHeight(double v) { Move(Left(), Top(), std::nullopt, v); }
+
+double Form::ScaleWidth() const
+{
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return screen::ToTwips(r.right);
+}
+
+double Form::ScaleHeight() const
+{
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return screen::ToTwips(r.bottom);
+}
+
+void Form::SetCaption(const std::wstring& caption)
+{
+    style_.caption = caption;
+    if (hwnd_) SetWindowTextW(hwnd_, caption.c_str());
+}
+
+void Form::SetBackColor(COLORREF color)
+{
+    style_.backColor = color;
+    if (backBrush_) DeleteObject(backBrush_);
+    backBrush_ = nullptr;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HWND Form::Tooltips()
+{
+    if (!tooltips_ && hwnd_) {
+        tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, 400);
+    }
+    return tooltips_;
+}
+
+std::optional<LRESULT> Form::OnMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->OnDestroyed();
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return self->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (auto handled = OnMessage(msg, wParam, lParam)) return *handled;
+    switch (msg) {
+    case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SIZE:
+        Form_Resize();
+        return 0;
+    case WM_KEYDOWN: {
+        int key = static_cast<int>(wParam);
+        Form_KeyDown(key, ShiftMask());
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (MouseMove)
+            MouseMove(MouseButtonMask(wParam), ShiftMask(), screen::ToTwips(GET_X_LPARAM(lParam)),
+                      screen::ToTwips(GET_Y_LPARAM(lParam)));
+        return 0;
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT Form::OnEraseBackground(HDC dc)
+{
+    if (!backBrush_) backBrush_ = CreateSolidBrush(style_.backColor);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    FillRect(dc, &r, backBrush_);
+    return 1;
+}
+
+LRESULT Form::OnControlColor(HDC dc, HWND control)
+{
+    if (HBRUSH brush = ControlColor(dc, control)) return reinterpret_cast<LRESULT>(brush);
+    return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void Form::OnDestroyed()
+{
+    hwnd_ = nullptr;
+    tooltips_ = nullptr;
+}
+
+} // namespace host
