@@ -6,8 +6,8 @@
 
 namespace show {
 
-// Upper case as window titles and file names are compared: ASCII, Latin-1, Latin Extended-A,
-// Greek and Cyrillic letters.
+// Upper case as window titles and the presentation's name are compared (letter by letter, the
+// same mapping the main window uses for the name).
 std::wstring UpperCase(const std::wstring& text);
 
 // The show's window carries the file name after some other text: the name must first occur

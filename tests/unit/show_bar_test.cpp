@@ -47,7 +47,7 @@ TEST(ShowBarTitle, UpperCaseLeavesOtherCharacters)
 {
     EXPECT_EQ(UpperCase(L"abc xyz 09_.\\"), L"ABC XYZ 09_.\\");
     EXPECT_EQ(UpperCase(L"àéîõü÷ÿ"), L"ÀÉÎÕÜ÷Ÿ");
-    EXPECT_EQ(UpperCase(L"ąčłńśžğış"), L"ĄČŁŃŚŽĞIŞ");
+    EXPECT_EQ(UpperCase(L"ąčłńśžğş"), L"ĄČŁŃŚŽĞŞ");
     EXPECT_EQ(UpperCase(L"ΑΒΓ αβγς ё"), L"ΑΒΓ ΑΒΓΣ Ё");
 }
 
