@@ -1,0 +1,17 @@
+#pragma once
+// ZelSuite.tmp: the one line brannox leaves for Vistora.
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+inline constexpr const wchar_t* kAnswerFileName = L"ZelSuite.tmp";
+
+// The exact line for an answer, line end included.
+std::string_view AnswerLine(bool connected);
+
+enum class AnswerFileResult { Written, CreateFailed, WriteFailed };
+
+// Creates (or empties) the file first, so that it exists and is empty while the answer is being
+// worked out, then writes the one line and closes it. Nothing is asked when the file cannot be
+// created.
+AnswerFileResult WriteAnswerFile(const std::filesystem::path& file, const std::function<bool()>& answer);

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "probe/Connection.h"
+#include "probe/SocketsRules.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Hands back a prepared host entry, or none, and remembers the name it was asked for.
+class FakeResolver final : public Resolver {
+public:
+    explicit FakeResolver(std::optional<HostAddress> entry) : entry_(entry) {}
+    std::optional<HostAddress> Lookup(const char* hostName) override
+    {
+        askedFor = hostName;
+        return entry_;
+    }
+    std::string askedFor;
+
+private:
+    std::optional<HostAddress> entry_;
+};
+
+bool Answer(int length, const unsigned char* first)
+{
+    FakeResolver resolver(HostAddress{length, first});
+    return ifConnected(resolver);
+}
+
+} // namespace
+
+TEST(ProbeConnection, AnswersFalseWhenTheNameDoesNotResolve)
+{
+    FakeResolver resolver(std::nullopt);
+    EXPECT_FALSE(ifConnected(resolver));
+    EXPECT_EQ(resolver.askedFor, kWellKnownHost);
+    EXPECT_FALSE(resolver.askedFor.empty());
+}
+
+TEST(ProbeConnection, AnyReturnedAddressAnswersTrue)
+{
+    const unsigned char ipv4[] = {93, 184, 216, 34};
+    EXPECT_TRUE(Answer(4, ipv4));
+    const unsigned char zeros[] = {0, 0, 0, 0};
+    EXPECT_TRUE(Answer(4, zeros));
+    std::vector<unsigned char> ipv6(16);
+    for (int i = 0; i < 16; ++i) ipv6[i] = static_cast<unsigned char>(0xF0 + i);
+    EXPECT_TRUE(Answer(16, ipv6.data()));
+    const unsigned char single[] = {255};
+    EXPECT_TRUE(Answer(1, single));
+}
+
+TEST(ProbeConnection, BrokenEntriesAnswerFalseWithoutReading)
+{
+    const unsigned char ipv4[] = {10, 0, 0, 1};
+    EXPECT_FALSE(Answer(0, ipv4));
+    EXPECT_FALSE(Answer(-1, ipv4));
+    EXPECT_FALSE(Answer(-32768, ipv4));
+    EXPECT_FALSE(Answer(4, nullptr));
+    // Longer than any address; reading that far would run past the 4 bytes there are.
+    EXPECT_FALSE(Answer(kMaxAddressBytes + 1, ipv4));
+    EXPECT_FALSE(Answer(32767, ipv4));
+}
+
+TEST(ProbeConnection, DottedAddressJoinsDecimalBytes)
+{
+    const unsigned char ipv4[] = {93, 184, 0, 255};
+    EXPECT_EQ(DottedAddress(ipv4, 4), "93.184.0.255");
+    EXPECT_EQ(DottedAddress(ipv4, 1), "93");
+    EXPECT_EQ(DottedAddress(ipv4, 0), "");
+    const unsigned char ipv6[16] = {0x20, 0x01, 0x0d, 0xb8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    EXPECT_EQ(DottedAddress(ipv6, 16), "32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.1");
+}
+
+TEST(ProbeSockets, ByteHalvesOfAVersionWord)
+{
+    EXPECT_EQ(lobyte(0x0101), 1);
+    EXPECT_EQ(hibyte(0x0101), 1);
+    EXPECT_EQ(lobyte(0x0202), 2);
+    EXPECT_EQ(lobyte(0x0A03), 3);
+    EXPECT_EQ(hibyte(0x0A03), 10);
+    EXPECT_EQ(lobyte(0xFFFF), 255);
+    EXPECT_EQ(hibyte(0xFFFF), 255);
+}
+
+TEST(ProbeSockets, StartupChecksInOrderWithExactMessages)
+{
+    const std::string notResponding = "Winsock.dll is not responding.";
+    // A failed call wins whatever the record holds.
+    EXPECT_EQ(StartupProblem({10091, 0x0101, 100}), notResponding);
+    EXPECT_EQ(StartupProblem({-1, 0x0000, 0}), notResponding);
+
+    EXPECT_EQ(StartupProblem({0, 0x0000, 100}), "Windows Sockets version 0.0 is not supported by winsock.dll ");
+    EXPECT_EQ(StartupProblem({0, 0x0001, 100}), "Windows Sockets version 1.0 is not supported by winsock.dll ");
+    EXPECT_EQ(StartupProblem({0, 0x0500, 100}), "Windows Sockets version 0.5 is not supported by winsock.dll ");
+    // The version is checked before the socket count.
+    EXPECT_EQ(StartupProblem({0, 0x0001, 0}), "Windows Sockets version 1.0 is not supported by winsock.dll ");
+
+    const std::string tooFew = "This application requires a minimum of 1 supported sockets.";
+    EXPECT_EQ(StartupProblem({0, 0x0101, 0}), tooFew);
+    EXPECT_EQ(StartupProblem({0, 0x0101, -1}), tooFew);
+
+    EXPECT_EQ(StartupProblem({0, 0x0101, 1}), "");
+    EXPECT_EQ(StartupProblem({0, 0x0101, 32767}), "");
+    EXPECT_EQ(StartupProblem({0, 0x0002, 1}), "");
+    EXPECT_EQ(StartupProblem({0, 0x0202, 1}), "");
+}
+
+TEST(ProbeSockets, CleanupMessageCarriesTheResult)
+{
+    EXPECT_EQ(CleanupProblem(0), "");
+    EXPECT_EQ(CleanupProblem(-1), "Socket error -1 occurred in Cleanup ");
+    EXPECT_EQ(CleanupProblem(10093), "Socket error 10093 occurred in Cleanup ");
+}
