@@ -1,0 +1,150 @@
+#pragma once
+// Helpers shared by the Windows test tiers: paths handed in from the build, scratch folders,
+// finding windows and waiting for conditions.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace testsupport {
+
+// A unix path from the environment as Wine sees it (Z: maps the unix root).
+inline std::wstring WinePathFromEnv(const wchar_t* variable, const std::wstring& suffix = L"")
+{
+    wchar_t buffer[4096];
+    DWORD n = GetEnvironmentVariableW(variable, buffer, 4096);
+    if (n == 0 || n >= 4096) return {};
+    std::wstring path(buffer, n);
+    if (!path.empty() && path[0] == L'/') {
+        for (auto& c : path)
+            if (c == L'/') c = L'\\';
+        path = L"Z:" + path;
+    }
+    return path + suffix;
+}
+
+// The build folder and the ready program folder of the current build.
+inline std::wstring BuildFolder() { return WinePathFromEnv(L"VISTORA_BUILD"); }
+inline std::wstring ProgramFolder() { return BuildFolder() + L"\\cross\\program"; }
+
+// Polls until the condition holds or the time runs out, letting this thread's messages run.
+inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000, int stepMs = 20)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(stepMs));
+    }
+}
+
+inline std::wstring WindowText(HWND hwnd)
+{
+    wchar_t buffer[1024];
+    int n = GetWindowTextW(hwnd, buffer, 1024);
+    return std::wstring(buffer, n > 0 ? n : 0);
+}
+
+// A fresh, empty folder under the system's temporary folder, removed by the destructor.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::wstring& name)
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        path_ = std::wstring(temp) + name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(GetTickCount());
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder() { RemoveTree(path_); }
+    const std::wstring& path() const { return path_; }
+    std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+    static void RemoveTree(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                std::wstring name = data.cFileName;
+                if (name == L"." || name == L"..") continue;
+                std::wstring full = folder + L"\\" + name;
+                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTree(full);
+                else
+                    DeleteFileW(full.c_str());
+            } while (FindNextFileW(find, &data));
+            FindClose(find);
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+
+private:
+    std::wstring path_;
+};
+
+inline bool WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+inline std::string ReadBytes(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// Finds the first visible top-level window of a process whose class matches (nullptr: any).
+inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr)
+{
+    struct Search {
+        DWORD pid;
+        const wchar_t* cls;
+        HWND found;
+    } search{pid, className, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner != s->pid || !IsWindowVisible(w)) return TRUE;
+            if (s->cls) {
+                wchar_t cls[256];
+                GetClassNameW(w, cls, 256);
+                if (lstrcmpiW(cls, s->cls) != 0) return TRUE;
+            }
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The static text of a message box (dialog class #32770).
+inline std::wstring DialogMessageText(HWND dialog)
+{
+    HWND text = GetDlgItem(dialog, 0xFFFF);
+    return text ? WindowText(text) : std::wstring{};
+}
+
+} // namespace testsupport

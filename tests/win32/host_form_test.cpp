@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "host/Controls.h"
+#include "host/Form.h"
+#include "host/MessageLoop.h"
+#include "host/Screen.h"
+#include "host/Twips.h"
+
+namespace {
+
+class RecordingForm : public host::Form {
+public:
+    RecordingForm() : host::Form(host::FormStyle{WS_POPUP | WS_THICKFRAME, WS_EX_TOOLWINDOW, L"Recording"}) {}
+    std::vector<std::string> events;
+    bool cancelUnload = false;
+
+protected:
+    void Form_Load() override { events.push_back("load"); }
+    void Form_QueryUnload(bool& cancel) override
+    {
+        events.push_back("query");
+        cancel = cancelUnload;
+    }
+    void Form_Unload() override { events.push_back("unload"); }
+    void Form_KeyDown(int& keyCode, int) override { events.push_back("key" + std::to_string(keyCode)); }
+};
+
+} // namespace
+
+TEST(HostForm, GeometryInTwipsRoundTripsThroughPixels)
+{
+    const int dpi = screen::Dpi();
+    const double perPixel = twips::PerPixel(dpi);
+    RecordingForm form;
+    form.Load();
+    form.Move(30 * perPixel, 45 * perPixel, 400 * perPixel, 300 * perPixel);
+    EXPECT_DOUBLE_EQ(form.Left(), 30 * perPixel);
+    EXPECT_DOUBLE_EQ(form.Top(), 45 * perPixel);
+    EXPECT_DOUBLE_EQ(form.Width(), 400 * perPixel);
+    EXPECT_DOUBLE_EQ(form.Height(), 300 * perPixel);
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_DOUBLE_EQ(form.ScaleWidth(), client.right * perPixel);
+    EXPECT_LT(form.ScaleWidth(), form.Width()) << "the frame is outside the client area";
+
+    // A child placed in twips lands on the pixel the twips name, relative to its parent.
+    host::PictureBox box(form, form.hwnd(), RGB(0, 0, 192));
+    box.Move(10 * perPixel, 20 * perPixel, 50 * perPixel, 25 * perPixel);
+    RECT r;
+    GetWindowRect(box.hwnd(), &r);
+    MapWindowPoints(HWND_DESKTOP, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 50);
+    EXPECT_DOUBLE_EQ(box.Width(), 50 * perPixel);
+}
+
+TEST(HostForm, LoadRunsOnceAndUnloadCanBeCancelled)
+{
+    RecordingForm form;
+    form.Load();
+    form.Load();
+    EXPECT_EQ(form.events, (std::vector<std::string>{"load"}));
+    form.cancelUnload = true;
+    EXPECT_FALSE(form.Unload());
+    EXPECT_TRUE(form.Loaded());
+    form.cancelUnload = false;
+    EXPECT_TRUE(form.Unload());
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"load", "query", "query", "unload"}));
+    // The close box takes the same road.
+    RecordingForm other;
+    other.Load();
+    SendMessageW(other.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(other.Loaded());
+}
+
+TEST(HostForm, KeyDownReachesTheFormOnlyWhenItHasTheFocus)
+{
+    RecordingForm form;
+    form.Show();
+    SendMessageW(form.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(form.events.back(), "key27");
+}
+
+TEST(HostForm, ModalLoopReturnsWhenHiddenAndRestoresTheOtherWindows)
+{
+    RecordingForm owner;
+    owner.Show();
+    RecordingForm modal;
+    bool ownerDisabledDuringModal = false;
+    host::Timer closer;
+    closer.SetInterval(50);
+    closer.Tick = [&] {
+        ownerDisabledDuringModal = !IsWindowEnabled(owner.hwnd());
+        closer.SetEnabled(false);
+        modal.Hide();
+    };
+    closer.SetEnabled(true);
+    modal.ShowModal();
+    EXPECT_TRUE(ownerDisabledDuringModal);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_TRUE(modal.Loaded()) << "hiding ends the modal loop without unloading";
+
+    // Unloading from inside the loop ends it as well.
+    closer.Tick = [&] {
+        closer.SetEnabled(false);
+        modal.Unload();
+    };
+    closer.SetEnabled(true);
+    modal.ShowModal();
+    EXPECT_FALSE(modal.Loaded());
+}
+
+TEST(HostTimer, HandlerThatPumpsIsNotReentered)
+{
+    host::Timer timer;
+    int depth = 0, deepest = 0, ticks = 0;
+    timer.SetInterval(5);
+    timer.Tick = [&] {
+        ++depth;
+        ++ticks;
+        deepest = std::max(deepest, depth);
+        host::SleepPumping(60);
+        --depth;
+    };
+    timer.SetEnabled(true);
+    host::SleepPumping(400);
+    timer.SetEnabled(false);
+    EXPECT_GE(ticks, 2);
+    EXPECT_EQ(deepest, 1);
+}
+
+TEST(HostTimer, IntervalZeroOrDisabledNeverFiresAndSelfDeletionIsSafe)
+{
+    int ticks = 0;
+    host::Timer idle;
+    idle.Tick = [&] { ++ticks; };
+    idle.SetEnabled(true);
+    idle.SetInterval(0);
+    host::SleepPumping(100);
+    EXPECT_EQ(ticks, 0);
+
+    auto once = std::make_unique<host::Timer>();
+    once->SetInterval(10);
+    once->Tick = [&] {
+        ++ticks;
+        once.reset();
+    };
+    once->SetEnabled(true);
+    host::SleepPumping(150);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(HostMessageLoop, SleepPumpingLetsMessagesThroughAndWaits)
+{
+    RecordingForm form;
+    form.Load();
+    PostMessageW(form.hwnd(), WM_KEYDOWN, 'A', 0);
+    ULONGLONG start = GetTickCount64();
+    host::SleepPumping(200);
+    EXPECT_GE(GetTickCount64() - start, 190u);
+    EXPECT_EQ(form.events.back(), "key65");
+}
+
+TEST(HostMessageLoop, ReleaseLaterWaitsForTheOuterLoop)
+{
+    auto alive = std::make_shared<int>(1);
+    std::weak_ptr<int> watch = alive;
+    {
+        host::NestedLoopScope insideAHandler;
+        host::ReleaseLater(std::move(alive));
+        host::ReleasePending();
+        EXPECT_FALSE(watch.expired());
+    }
+    host::ReleasePending();
+    EXPECT_TRUE(watch.expired());
+}
