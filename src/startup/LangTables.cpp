@@ -1,0 +1,17 @@
+#include "startup/LangTables.h"
+
+bool SplitLanguage(std::wstring_view line, std::wstring& caption, std::wstring& text)
+{
+    const auto colon = line.find(L':');
+    if (colon == std::wstring_view::npos) return false;
+    caption = line.substr(0, colon);
+    text = line.substr(colon + 1);
+    return true;
+}
+
+void ApplyLanguageTables(Shared& s)
+{
+    const int block = s.LangCode == L"ENG" ? 0 : LangNumbers;
+    for (int i = 1; i <= LangNumbers; ++i)
+        SplitLanguage(s.LangLine[block + i], s.LangCaption[i], s.LangText[i]);
+}
