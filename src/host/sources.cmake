@@ -8,3 +8,11 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
 )
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32Registry.cpp)
+# Browser lists: drives, folders, files
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/IconListHost.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriveList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FolderList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NameOrder.cpp
+)

@@ -79,14 +79,6 @@ std::wstring DateColumn(std::wstring_view shortDateText)
     return text;
 }
 
-std::wstring JoinPath(std::wstring_view folder, std::wstring_view name)
-{
-    std::wstring path(folder);
-    if (path.empty() || path.back() != L'\\') path += L'\\';
-    path += name;
-    return path;
-}
-
 int SmallIconPicture(std::wstring_view fullPath)
 {
     const bool show = fullPath.find(L".pps") != std::wstring_view::npos || fullPath.find(L".PPS") != std::wstring_view::npos;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/PathText.h"
+
 // The user's number grouping: the separator and the group sizes in the system's notation
 // ("3;0" groups of three throughout, "3;2;0" three then twos, "3" only the first three).
 struct NumberGrouping {
@@ -19,9 +21,6 @@ std::wstring FormatSize(std::uint64_t bytes, const NumberGrouping& grouping);
 // written shorter than ten characters ("1/2/2026") are padded with blanks rather than followed by
 // the first digits of the time, so the cell never shows a stray hour.
 std::wstring DateColumn(std::wstring_view shortDateText);
-
-// Folder and name with exactly one "\" between them, also at a drive root ("c:\").
-std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
 
 // Pictures of the list's image lists, numbered from 1.
 constexpr int LargeIconPicture = 3;

@@ -2,4 +2,9 @@
 list(APPEND VISTORA_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ProperCase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PresentationRow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OptionsFile.cpp
+)
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/PresentationList.cpp
 )

@@ -1,0 +1,89 @@
+#include "host/FileList.h"
+
+#include "host/Handles.h"
+#include "host/NameOrder.h"
+#include "host/PathText.h"
+
+namespace host {
+
+namespace {
+
+constexpr DWORD Unlisted = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// A folder that exists but holds nothing matching is readable; only real failures count.
+bool IsEmptyResult(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES; }
+
+} // namespace
+
+std::vector<std::wstring> SplitPattern(const std::wstring& pattern)
+{
+    std::vector<std::wstring> wildcards;
+    std::size_t pos = 0;
+    while (pos <= pattern.size()) {
+        std::size_t end = pattern.find(L';', pos);
+        if (end == std::wstring::npos) end = pattern.size();
+        if (end > pos) wildcards.push_back(pattern.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    if (wildcards.empty()) wildcards.push_back(L"*");
+    return wildcards;
+}
+
+bool ListFiles(const std::wstring& folder, const std::vector<std::wstring>& wildcards, std::vector<std::wstring>& names)
+{
+    // No "insert a disk" boxes for removable drives without a medium.
+    DWORD oldMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    bool readable = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+
+    std::vector<std::wstring> found;
+    for (const std::wstring& wildcard : wildcards) {
+        if (!readable) break;
+        WIN32_FIND_DATAW data;
+        UniqueFind find(FindFirstFileExW(JoinPath(folder, wildcard).c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+        if (!find) {
+            const DWORD error = GetLastError();
+            // A wildcard the system rejects ("a|b") matches nothing; the folder is still fine.
+            if (!IsEmptyResult(error) && error != ERROR_INVALID_NAME) readable = false;
+            continue;
+        }
+        do {
+            if (data.dwFileAttributes & Unlisted) continue;
+            found.emplace_back(data.cFileName);
+        } while (FindNextFileW(find.get(), &data));
+    }
+    SetThreadErrorMode(oldMode, nullptr);
+    if (!readable) return false;
+
+    // Two wildcards can match the same file; it is listed once.
+    SortNames(found);
+    names = std::move(found);
+    return true;
+}
+
+bool FileList::SetPath(const std::wstring& path)
+{
+    std::vector<std::wstring> names;
+    if (!ListFiles(path, SplitPattern(pattern_), names)) return false;
+    path_ = path;
+    names_ = std::move(names);
+    return true;
+}
+
+void FileList::SetPattern(const std::wstring& pattern)
+{
+    pattern_ = pattern;
+    if (!path_.empty()) Refresh();
+}
+
+bool FileList::Refresh()
+{
+    std::vector<std::wstring> names;
+    if (!ListFiles(path_, SplitPattern(pattern_), names)) return false;
+    names_ = std::move(names);
+    return true;
+}
+
+} // namespace host

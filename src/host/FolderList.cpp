@@ -1,0 +1,201 @@
+#include "host/FolderList.h"
+
+#include <commctrl.h>
+
+#include "host/Handles.h"
+#include "host/NameOrder.h"
+#include "host/PathText.h"
+
+namespace host {
+
+namespace {
+
+constexpr DWORD Unlisted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// Length of the root of a full path: "c:\" or "\\server\share\".
+std::size_t RootLength(const std::wstring& path)
+{
+    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') return 3;
+    if (path.rfind(L"\\\\", 0) == 0) {
+        const std::size_t server = path.find(L'\\', 2);
+        if (server == std::wstring::npos) return path.size();
+        const std::size_t share = path.find(L'\\', server + 1);
+        return share == std::wstring::npos ? path.size() : share + 1;
+    }
+    return 0;
+}
+
+// The root as the list shows it: the drive letter in lower case, as the drive list does.
+std::wstring RootText(const std::wstring& root)
+{
+    std::wstring text = root;
+    if (text.size() >= 2 && text[1] == L':' && text[0] >= L'A' && text[0] <= L'Z')
+        text[0] = static_cast<wchar_t>(text[0] - L'A' + L'a');
+    return text;
+}
+
+// Subfolders of a readable folder; false when the folder can't be read.
+bool ReadSubfolders(const std::wstring& folder, std::vector<std::wstring>& names)
+{
+    DWORD oldMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
+    bool readable = false;
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        WIN32_FIND_DATAW data;
+        UniqueFind find(FindFirstFileExW(JoinPath(folder, L"*").c_str(), FindExInfoBasic, &data, FindExSearchLimitToDirectories,
+                                         nullptr, FIND_FIRST_EX_LARGE_FETCH));
+        if (find) {
+            readable = true;
+            do {
+                const std::wstring name = data.cFileName;
+                if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (data.dwFileAttributes & Unlisted)) continue;
+                if (name == L"." || name == L"..") continue;
+                names.push_back(name);
+            } while (FindNextFileW(find.get(), &data));
+        } else {
+            readable = GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive root
+        }
+    }
+    SetThreadErrorMode(oldMode, nullptr);
+    if (readable) SortNames(names);
+    return readable;
+}
+
+} // namespace
+
+std::wstring TidyFolderPath(const std::wstring& path)
+{
+    if (path.empty()) return {};
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return {};
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return {};
+    full.resize(length);
+    while (full.size() > RootLength(full) && !full.empty() && full.back() == L'\\') full.pop_back();
+    return full;
+}
+
+bool FolderList::Create(HWND parent, int id, const RECT& pixels)
+{
+    openIcon_ = SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, true);
+    closedIcon_ = SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, false);
+    return CreateHost(parent, id, pixels);
+}
+
+HWND FolderList::CreateInner()
+{
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                                    LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                                0, 0, 10, 10, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (list) SetWindowSubclass(list, InnerProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return list;
+}
+
+void FolderList::SetItemHeights(int height)
+{
+    SendMessageW(inner_, LB_SETITEMHEIGHT, 0, height);
+}
+
+bool FolderList::SetPath(const std::wstring& path)
+{
+    const std::wstring full = TidyFolderPath(path);
+    const std::size_t rootLength = RootLength(full);
+    if (full.empty() || rootLength == 0) return false;
+    std::vector<std::wstring> subfolders;
+    if (!ReadSubfolders(full, subfolders)) return false;
+
+    std::vector<Entry> entries;
+    const std::wstring root = full.substr(0, rootLength);
+    entries.push_back({RootText(root), root, 0, true});
+    std::size_t pos = rootLength;
+    while (pos < full.size()) {
+        std::size_t end = full.find(L'\\', pos);
+        if (end == std::wstring::npos) end = full.size();
+        if (end > pos) {
+            const int level = static_cast<int>(entries.size());
+            entries.push_back({full.substr(pos, end - pos), full.substr(0, end), level, true});
+        }
+        pos = end + 1;
+    }
+    const int current = static_cast<int>(entries.size()) - 1;
+    for (const std::wstring& name : subfolders)
+        entries.push_back({name, JoinPath(full, name), current + 1, false});
+
+    path_ = full;
+    entries_ = std::move(entries);
+    SetWindowTextW(host_, path_.c_str());
+    SendMessageW(inner_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(inner_, LB_RESETCONTENT, 0, 0);
+    SendMessageW(inner_, LB_INITSTORAGE, entries_.size(), 64 * entries_.size());
+    for (const Entry& entry : entries_) SendMessageW(inner_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text.c_str()));
+    SendMessageW(inner_, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    SendMessageW(inner_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(inner_, nullptr, TRUE);
+    return true;
+}
+
+int FolderList::SelectedIndex() const
+{
+    const LRESULT index = SendMessageW(inner_, LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+bool FolderList::Enter(int index)
+{
+    if (index < 0 || index >= Count()) return false;
+    const std::wstring target = EntryPath(index);
+    if (!SetPath(target)) {
+        // The folder went away or shut us out: show what is there now.
+        SetPath(path_);
+        return false;
+    }
+    if (Change) Change();
+    return true;
+}
+
+void FolderList::OnCommand(WORD code)
+{
+    if (code == LBN_DBLCLK) Enter(SelectedIndex());
+}
+
+void FolderList::DescribeItem(int index, std::wstring& text, int& icon, int& indentLevel) const
+{
+    if (index < 0 || index >= Count()) return;
+    const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    text = entry.text;
+    icon = entry.open ? openIcon_ : closedIcon_;
+    indentLevel = entry.level;
+}
+
+LRESULT CALLBACK FolderList::InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self)
+{
+    auto* list = reinterpret_cast<FolderList*>(self);
+    switch (msg) {
+    case WM_GETDLGCODE:
+        // Enter belongs to the list, not to a dialog's default button.
+        if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
+            reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+            return DLGC_WANTALLKEYS | DefSubclassProc(hwnd, msg, wParam, lParam);
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN) {
+            list->Enter(list->SelectedIndex());
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (list->MouseMove) list->MouseMove();
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, InnerProc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+} // namespace host

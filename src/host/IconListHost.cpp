@@ -1,0 +1,198 @@
+#include "host/IconListHost.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace host {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"VistoraIconList";
+constexpr int IconGapPixels = 4;
+
+void RegisterHostClass(WNDPROC proc)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), ClassName, &wc)) return;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = ClassName;
+    RegisterClassExW(&wc);
+}
+
+HIMAGELIST SmallImageList()
+{
+    SHFILEINFOW info{};
+    return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                                                       SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+}
+
+UniqueFont MessageFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return UniqueFont();
+    return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+} // namespace
+
+int SystemSmallIcon(const std::wstring& path, DWORD attributes, bool open)
+{
+    SHFILEINFOW info{};
+    UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    if (attributes) flags |= SHGFI_USEFILEATTRIBUTES;
+    if (open) flags |= SHGFI_OPENICON;
+    if (!SHGetFileInfoW(path.c_str(), attributes, &info, sizeof info, flags)) return -1;
+    return info.iIcon;
+}
+
+IconListHost::~IconListHost()
+{
+    if (host_ && IsWindow(host_)) {
+        SetWindowLongPtrW(host_, GWLP_USERDATA, 0);
+        DestroyWindow(host_);
+    }
+}
+
+bool IconListHost::CreateHost(HWND parent, int id, const RECT& pixels)
+{
+    RegisterHostClass(HostProc);
+    ownFont_ = MessageFont();
+    font_ = ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    host_ = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", WS_CHILD | WS_CLIPCHILDREN, pixels.left, pixels.top,
+                            pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
+    if (!host_) return false;
+    inner_ = CreateInner();
+    if (!inner_) return false;
+    SendMessageW(inner_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    RECT client;
+    GetClientRect(host_, &client);
+    LayoutInner(client.right, client.bottom);
+    return true;
+}
+
+int IconListHost::ItemHeight() const
+{
+    int textHeight = 16;
+    if (WindowDc dc{host_}) {
+        Selected font(dc.get(), font_);
+        TEXTMETRICW metrics{};
+        if (GetTextMetricsW(dc.get(), &metrics)) textHeight = metrics.tmHeight;
+    }
+    return std::max(textHeight, GetSystemMetrics(SM_CYSMICON)) + 2;
+}
+
+void IconListHost::LayoutInner(int width, int height)
+{
+    MoveWindow(inner_, 0, 0, width, height, TRUE);
+}
+
+void IconListHost::ApplyFont(HFONT font)
+{
+    font_ = font ? font : (ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    if (!inner_) return;
+    SendMessageW(inner_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SetItemHeights(ItemHeight());
+    RECT client;
+    GetClientRect(host_, &client);
+    LayoutInner(client.right, client.bottom);
+    InvalidateRect(inner_, nullptr, TRUE);
+}
+
+LRESULT CALLBACK IconListHost::HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<IconListHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (self) {
+            self->host_ = nullptr;
+            self->inner_ = nullptr;
+        }
+    }
+    if (!self || msg == WM_NCCREATE || msg == WM_NCDESTROY) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return self->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT IconListHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(ItemHeight());
+        return TRUE;
+    case WM_DRAWITEM:
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (reinterpret_cast<HWND>(lParam) == inner_ && inner_) OnCommand(HIWORD(wParam));
+        return 0;
+    case WM_SIZE:
+        if (inner_) LayoutInner(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        if (inner_) SetFocus(inner_);
+        return 0;
+    case WM_ENABLE:
+        if (inner_) EnableWindow(inner_, static_cast<BOOL>(wParam));
+        return 0;
+    case WM_SETFONT:
+        ApplyFont(reinterpret_cast<HFONT>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
+    default:
+        return DefWindowProcW(host_, msg, wParam, lParam);
+    }
+}
+
+void IconListHost::DrawItem(const DRAWITEMSTRUCT& item) const
+{
+    if (item.itemID == static_cast<UINT>(-1)) {
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
+    std::wstring text;
+    int icon = -1;
+    int indent = 0;
+    DescribeItem(static_cast<int>(item.itemID), text, icon, indent);
+    // The closed combo box shows the chosen drive without indent.
+    if (item.itemState & ODS_COMBOBOXEDIT) indent = 0;
+
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+
+    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    RECT area = item.rcItem;
+    area.left += 2 + indent * (iconSize / 2 + 2);
+    if (icon >= 0) {
+        if (HIMAGELIST images = SmallImageList()) {
+            const int top = area.top + (area.bottom - area.top - GetSystemMetrics(SM_CYSMICON)) / 2;
+            ImageList_Draw(images, icon, item.hDC, area.left, top, ILD_TRANSPARENT);
+        }
+    }
+    area.left += iconSize + IconGapPixels;
+
+    Selected font(item.hDC, font_);
+    const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
+    const COLORREF textColor = disabled ? GetSysColor(COLOR_GRAYTEXT)
+                                        : GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    const COLORREF oldColor = SetTextColor(item.hDC, textColor);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SetTextColor(item.hDC, oldColor);
+    SetBkMode(item.hDC, oldMode);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+} // namespace host

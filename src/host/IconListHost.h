@@ -1,0 +1,57 @@
+#pragma once
+// The frame shared by the drive list and the folder list: a child window of its own class that
+// holds one owner-drawn combo box or list box filling it, hears that control's notifications,
+// and draws its items as a small icon and a text at an indent.
+#include <windows.h>
+
+#include <string>
+
+#include "host/Handles.h"
+
+namespace host {
+
+class IconListHost {
+public:
+    IconListHost() = default;
+    IconListHost(const IconListHost&) = delete;
+    IconListHost& operator=(const IconListHost&) = delete;
+    virtual ~IconListHost();
+
+    // The frame window (positions in pixels): the window the parent places and shows.
+    HWND hwnd() const { return host_; }
+    // The combo box or list box inside it.
+    HWND inner() const { return inner_; }
+
+protected:
+    // Creates the frame, then asks CreateInner for the control that fills it.
+    bool CreateHost(HWND parent, int id, const RECT& pixels);
+    virtual HWND CreateInner() = 0;
+    virtual void OnCommand(WORD code) = 0;
+    // Text, icon (index in the system's small image list, -1 for none) and indent of item i.
+    virtual void DescribeItem(int index, std::wstring& text, int& icon, int& indentLevel) const = 0;
+    // Places the inner control in a frame of this client size (pixels).
+    virtual void LayoutInner(int width, int height);
+    // Gives the inner control's items the height a new font needs.
+    virtual void SetItemHeights(int height) = 0;
+
+    int ItemHeight() const;
+    HFONT Font() const { return font_; }
+
+    HWND host_ = nullptr;
+    HWND inner_ = nullptr;
+
+private:
+    static LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+    void ApplyFont(HFONT font);
+
+    UniqueFont ownFont_;
+    HFONT font_ = nullptr;
+};
+
+// The system's small image list and the index of a path's icon in it (-1 when unknown).
+// attributes != 0 asks for the icon of that kind of item without touching the disk.
+int SystemSmallIcon(const std::wstring& path, DWORD attributes = 0, bool open = false);
+
+} // namespace host

@@ -1,0 +1,209 @@
+#include "mainwindow/PresentationList.h"
+
+#include "host/FileList.h"
+
+#include <algorithm>
+
+namespace {
+
+std::wstring LocaleText(LCTYPE type, const wchar_t* fallback)
+{
+    wchar_t buffer[16] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 16) <= 0) return fallback;
+    return buffer;
+}
+
+// Reads size and modification date; the date text is formatted once per day, as thousands of
+// files share a handful of dates.
+class FactsReader {
+public:
+    FileFacts Read(const std::wstring& fullPath)
+    {
+        FileFacts facts;
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExW(fullPath.c_str(), GetFileExInfoStandard, &data)) return facts;
+        facts.sizeBytes = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        SYSTEMTIME utc;
+        SYSTEMTIME local;
+        if (FileTimeToSystemTime(&data.ftLastWriteTime, &utc) && SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+            facts.modifiedDate = ShortDate(local);
+        return facts;
+    }
+
+private:
+    std::wstring ShortDate(const SYSTEMTIME& day)
+    {
+        if (haveLast_ && day.wYear == last_.wYear && day.wMonth == last_.wMonth && day.wDay == last_.wDay) return lastText_;
+        wchar_t buffer[80] = {};
+        if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, buffer, 80) <= 0) return {};
+        last_ = day;
+        lastText_ = buffer;
+        haveLast_ = true;
+        return lastText_;
+    }
+
+    bool haveLast_ = false;
+    SYSTEMTIME last_{};
+    std::wstring lastText_;
+};
+
+// Copies a cell into the list view's buffer, cut to fit.
+void CopyCell(const std::wstring& text, NMLVDISPINFOW& info)
+{
+    if (!info.item.pszText || info.item.cchTextMax <= 0) return;
+    const std::size_t room = static_cast<std::size_t>(info.item.cchTextMax) - 1;
+    const std::size_t count = std::min(room, text.size());
+    text.copy(info.item.pszText, count);
+    info.item.pszText[count] = L'\0';
+}
+
+} // namespace
+
+NumberGrouping UserNumberGrouping()
+{
+    return NumberGrouping{LocaleText(LOCALE_STHOUSAND, L","), LocaleText(LOCALE_SGROUPING, L"3;0")};
+}
+
+PresentationList::~PresentationList()
+{
+    Detach();
+}
+
+HWND PresentationList::Create(HWND parent, int id, const RECT& pixels)
+{
+    Detach();
+    parent_ = parent;
+    const DWORD style = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
+                        LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+    list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, pixels.left, pixels.top, pixels.right - pixels.left,
+                            pixels.bottom - pixels.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!list_) return nullptr;
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    SetWindowSubclass(parent_, ParentProc, SubclassId(), reinterpret_cast<DWORD_PTR>(this));
+    return list_;
+}
+
+void PresentationList::Detach()
+{
+    if (parent_ && IsWindow(parent_)) RemoveWindowSubclass(parent_, ParentProc, SubclassId());
+    parent_ = nullptr;
+    list_ = nullptr;
+}
+
+void PresentationList::SetImageLists(HIMAGELIST large, HIMAGELIST small)
+{
+    ListView_SetImageList(list_, large, LVSIL_NORMAL);
+    ListView_SetImageList(list_, small, LVSIL_SMALL);
+}
+
+int PresentationList::Fill(const host::FileList& files)
+{
+    ListView_DeleteAllItems(list_);
+    rows_.clear();
+    const NumberGrouping grouping = UserNumberGrouping();
+    FactsReader reader;
+    rows_.reserve(static_cast<std::size_t>(files.Count()));
+    for (int i = 0; i < files.Count(); ++i) {
+        const std::wstring& name = files.Name(i);
+        if (name.empty()) continue;
+        const std::wstring fullPath = JoinPath(files.Path(), name);
+        rows_.push_back(MakePresentationRow(files.Path(), name, reader.Read(fullPath), grouping));
+    }
+    ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), 0);
+    return Count();
+}
+
+void PresentationList::SelectLastRowWithoutClick()
+{
+    if (rows_.empty()) return;
+    const int last = Count() - 1;
+    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list_, last, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list_, last);
+}
+
+int PresentationList::SelectedIndex() const
+{
+    const int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+    return index >= 0 && index < Count() ? index : -1;
+}
+
+std::wstring PresentationList::SelectedText() const
+{
+    const int index = SelectedIndex();
+    return index < 0 ? std::wstring() : Row(index).text;
+}
+
+LRESULT CALLBACK PresentationList::ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self)
+{
+    auto* list = reinterpret_cast<PresentationList*>(self);
+    if (msg == WM_NOTIFY) {
+        LRESULT result = 0;
+        if (list->OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
+    } else if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, ParentProc, id);
+        list->parent_ = nullptr;
+        list->list_ = nullptr;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+bool PresentationList::OnNotify(const NMHDR& header, LRESULT& result)
+{
+    if (header.hwndFrom != list_ || !list_) return false;
+    switch (header.code) {
+    case LVN_GETDISPINFOW:
+        ServeCell(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+        result = 0;
+        return true;
+    case LVN_ODFINDITEMW:
+        result = FindRow(*reinterpret_cast<const NMLVFINDITEMW*>(&header));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PresentationList::ServeCell(NMLVDISPINFOW& info) const
+{
+    if (info.item.iItem < 0 || info.item.iItem >= Count()) return;
+    const PresentationRow& row = Row(info.item.iItem);
+    if (info.item.mask & LVIF_TEXT) {
+        switch (info.item.iSubItem) {
+        case 0: CopyCell(row.text, info); break;
+        case 1: CopyCell(row.size, info); break;
+        case 2: CopyCell(row.date, info); break;
+        default: CopyCell(std::wstring(), info); break;
+        }
+    }
+    if ((info.item.mask & LVIF_IMAGE) && info.item.iSubItem == 0) {
+        // One image index serves both lists: the icon view shows the large picture, the others the small.
+        const bool iconView = (GetWindowLongW(list_, GWL_STYLE) & LVS_TYPEMASK) == LVS_ICON;
+        info.item.iImage = (iconView ? row.largeIcon : row.smallIcon) - 1;
+    }
+}
+
+// Type-ahead: the next row from the start row on whose text begins with the typed letters.
+int PresentationList::FindRow(const NMLVFINDITEMW& find) const
+{
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || rows_.empty()) return -1;
+    const std::wstring typed = find.lvfi.psz;
+    const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
+    const bool wrap = (find.lvfi.flags & LVFI_WRAP) != 0;
+    int start = std::max(find.iStart, 0);
+    if (start >= Count()) {
+        if (!wrap) return -1;
+        start = 0;
+    }
+    const int steps = wrap ? Count() : Count() - start;
+    for (int step = 0; step < steps; ++step) {
+        const int index = (start + step) % Count();
+        const std::wstring& text = rows_[static_cast<std::size_t>(index)].text;
+        if (text.size() < typed.size() || (!partial && text.size() != typed.size())) continue;
+        if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), static_cast<int>(typed.size()),
+                           typed.c_str(), static_cast<int>(typed.size())) == CSTR_EQUAL)
+            return index;
+    }
+    return -1;
+}

@@ -1,0 +1,461 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "WineTestSupport.h"
+#include "host/DriveList.h"
+#include "host/FileList.h"
+#include "host/FolderList.h"
+#include "mainwindow/PresentationList.h"
+
+using testsupport::ScratchFolder;
+using testsupport::WriteBytes;
+
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+Names Listed(const host::FileList& files)
+{
+    Names names;
+    for (int i = 0; i < files.Count(); ++i) names.push_back(files.Name(i));
+    return names;
+}
+
+// The folder of the browser's cases: presentations of both kinds (a show file only when
+// spelled ".pps" or ".PPS"), an empty file, a hidden
+// file, a text file and a subfolder whose name matches the pattern too.
+struct TalkFolder {
+    ScratchFolder folder{L"browser"};
+    bool hiddenByAttribute = false;
+
+    TalkFolder()
+    {
+        WriteBytes(folder / L"MY TALK.PPT", std::string(2048000, 'x'));
+        WriteBytes(folder / L"intro.pps", "pps");
+        WriteBytes(folder / L"OUTRO.Pps", "Pps");
+        WriteBytes(folder / L"empty.ppt", "");
+        WriteBytes(folder / L"notes.txt", "notes");
+        WriteBytes(folder / L"secret.ppt", "hidden");
+        SetFileAttributesW((folder / L"secret.ppt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+        hiddenByAttribute = (GetFileAttributesW((folder / L"secret.ppt").c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+        // Where the file system can't keep the attribute, Wine hides dot files instead.
+        if (!hiddenByAttribute) WriteBytes(folder / L".secret.ppt", "hidden");
+        CreateDirectoryW((folder / L"old.ppt").c_str(), nullptr);
+    }
+};
+
+// A plain top-level window that counts the list view's click notifications.
+class ParentWindow {
+public:
+    ParentWindow()
+    {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"BrowserTestParent";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, L"BrowserTestParent", L"browser", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 700,
+                                500, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        clicks_ = 0;
+    }
+    ~ParentWindow() { DestroyWindow(hwnd_); }
+    HWND hwnd() const { return hwnd_; }
+    static int Clicks() { return clicks_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CLICK) ++clicks_;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    HWND hwnd_;
+    static inline int clicks_ = 0;
+};
+
+std::wstring CellText(HWND list, int row, int column)
+{
+    wchar_t buffer[260] = {};
+    ListView_GetItemText(list, row, column, buffer, 260);
+    return buffer;
+}
+
+int RowImage(HWND list, int row)
+{
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    ListView_GetItem(list, &item);
+    return item.iImage;
+}
+
+std::wstring ExpectedDate(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    SYSTEMTIME utc;
+    SYSTEMTIME local;
+    FileTimeToSystemTime(&data.ftLastWriteTime, &utc);
+    SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+    wchar_t date[80];
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, date, 80);
+    return DateColumn(date);
+}
+
+void AddColumns(HWND list)
+{
+    const wchar_t* headers[] = {L"Name", L"Size", L"Date"};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = const_cast<wchar_t*>(headers[i]);
+        column.cx = 150;
+        ListView_InsertColumn(list, i, &column);
+    }
+}
+
+// A drive letter mapped to a folder that does not exist: listed, but never ready.
+class MissingDrive {
+public:
+    MissingDrive()
+    {
+        const DWORD used = GetLogicalDrives();
+        for (wchar_t c = L'y'; c >= L'm'; --c) {
+            if (used & (1u << (c - L'a'))) continue;
+            const std::wstring drive{c, L':'};
+            if (DefineDosDeviceW(0, drive.c_str(), L"C:\\no-such-browser-drive")) letter_ = c;
+            break;
+        }
+    }
+    ~MissingDrive()
+    {
+        if (letter_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, Drive().c_str(), nullptr);
+    }
+    std::wstring Drive() const { return std::wstring{letter_, L':'}; }
+    bool Present() const { return letter_ && (GetLogicalDrives() & (1u << (letter_ - L'a'))); }
+
+private:
+    wchar_t letter_ = 0;
+};
+
+// Under Wine a folder may hold names that differ only in case; Windows calls can't create the
+// second one, a Unix program can. Returns false where that is not possible.
+bool CreateCaseTwin(const std::wstring& folder, const std::wstring& name)
+{
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName) return false;
+    char* unixFolder = unixName(folder.c_str());
+    if (!unixFolder) return false;
+    std::wstring command = L"/usr/bin/touch \"";
+    for (const char* p = unixFolder; *p; ++p) command += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    HeapFree(GetProcessHeap(), 0, unixFolder);
+    command += L"/" + name + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    if (process.hThread) CloseHandle(process.hThread);
+    if (process.hProcess) CloseHandle(process.hProcess);
+    // A Unix process can't be waited for: wait for the name to show up.
+    return testsupport::WaitFor([&] {
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+        bool found = false;
+        if (find == INVALID_HANDLE_VALUE) return false;
+        do found = found || name == data.cFileName;
+        while (FindNextFileW(find, &data));
+        FindClose(find);
+        return found;
+    });
+}
+
+} // namespace
+
+TEST(BrowserFileList, MatchesSortsAndLeavesOutFoldersAndHiddenFiles)
+{
+    TalkFolder talks;
+    host::FileList files;
+    files.SetPattern(L"*.ppt;*.pps");
+    ASSERT_TRUE(files.SetPath(talks.folder.path()));
+    EXPECT_EQ(files.Path(), talks.folder.path());
+    // Case-insensitive order; names equal but for case stand in a fixed order.
+    EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"intro.pps", L"MY TALK.PPT", L"OUTRO.Pps"}));
+
+    // Two wildcards that match the same file list it once.
+    files.SetPattern(L"*.PPT;MY*;*.ppt");
+    EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"MY TALK.PPT"}));
+
+    // Empty pieces are skipped; an empty pattern lists every plain file.
+    files.SetPattern(L";*.pps;;");
+    EXPECT_EQ(Listed(files), (Names{L"intro.pps", L"OUTRO.Pps"}));
+    files.SetPattern(L"");
+    EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"intro.pps", L"MY TALK.PPT", L"notes.txt", L"OUTRO.Pps"}));
+
+    // A file that appears is seen on refresh.
+    WriteBytes(talks.folder / L"added.ppt", "new");
+    files.SetPattern(L"*.ppt");
+    EXPECT_EQ(Listed(files), (Names{L"added.ppt", L"empty.ppt", L"MY TALK.PPT"}));
+}
+
+TEST(BrowserFileList, NamesDifferingOnlyInCase)
+{
+    ScratchFolder folder(L"browser-case");
+    WriteBytes(folder / L"intro.pps", "pps");
+    if (!CreateCaseTwin(folder.path(), L"INTRO.Pps")) GTEST_SKIP() << "the file system can't hold both names";
+    host::FileList files;
+    files.SetPattern(L"*.pps;*.PPS");
+    ASSERT_TRUE(files.SetPath(folder.path()));
+    EXPECT_EQ(Listed(files), (Names{L"INTRO.Pps", L"intro.pps"}));
+
+    ParentWindow parent;
+    PresentationList rows;
+    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    AddColumns(list);
+    ASSERT_EQ(rows.Fill(files), 2);
+    EXPECT_EQ(CellText(list, 0, 0), L"Intro.pps");
+    EXPECT_EQ(RowImage(list, 0), 9) << "INTRO.Pps is not a show file";
+    EXPECT_EQ(CellText(list, 1, 0), L"Intro.pps");
+    EXPECT_EQ(RowImage(list, 1), 10) << "intro.pps is a show file";
+}
+
+TEST(BrowserFileList, UnreadableFolderKeepsPathAndList)
+{
+    TalkFolder talks;
+    host::FileList files;
+    files.SetPattern(L"*.ppt");
+    ASSERT_TRUE(files.SetPath(talks.folder.path()));
+    EXPECT_FALSE(files.SetPath(talks.folder / L"no such folder"));
+    EXPECT_FALSE(files.SetPath(talks.folder / L"notes.txt"));
+    EXPECT_EQ(files.Path(), talks.folder.path());
+    EXPECT_EQ(files.Count(), 2);
+
+    // An existing folder without matches is readable and empty.
+    ScratchFolder empty(L"browser-empty");
+    EXPECT_TRUE(files.SetPath(empty.path()));
+    EXPECT_EQ(files.Count(), 0);
+}
+
+TEST(BrowserPresentationList, RowsIconsSizesAndDates)
+{
+    TalkFolder talks;
+    ParentWindow parent;
+    PresentationList rows;
+    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    ASSERT_NE(list, nullptr);
+    AddColumns(list);
+    host::FileList files;
+    files.SetPattern(L"*.ppt;*.pps");
+    ASSERT_TRUE(files.SetPath(talks.folder.path()));
+
+    ASSERT_EQ(rows.Fill(files), 4);
+    ASSERT_EQ(ListView_GetItemCount(list), 4);
+    EXPECT_EQ(CellText(list, 0, 0), L"Empty.ppt");
+    EXPECT_EQ(CellText(list, 1, 0), L"Intro.pps");
+    EXPECT_EQ(CellText(list, 2, 0), L"My Talk.ppt");
+    EXPECT_EQ(CellText(list, 3, 0), L"Outro.pps");
+
+    // Small pictures 10 and 11 are images 9 and 10 of the list.
+    EXPECT_EQ(RowImage(list, 0), 9);
+    EXPECT_EQ(RowImage(list, 1), 10) << "intro.pps is a show file";
+    EXPECT_EQ(RowImage(list, 2), 9);
+    EXPECT_EQ(RowImage(list, 3), 9) << "OUTRO.Pps is not a show file";
+
+    wchar_t separator[8] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 8);
+    EXPECT_EQ(CellText(list, 2, 1), std::wstring(L"2") + separator + L"048" + separator + L"000");
+    EXPECT_EQ(CellText(list, 0, 1), L"0");
+    EXPECT_EQ(CellText(list, 1, 1), L"3");
+    EXPECT_EQ(CellText(list, 2, 2), ExpectedDate(talks.folder / L"MY TALK.PPT"));
+    EXPECT_EQ(CellText(list, 2, 2).size(), 10u);
+    EXPECT_EQ(rows.Row(2).fullPath, talks.folder / L"MY TALK.PPT");
+
+    // In the icon view every row shows large picture 3.
+    SetWindowLongW(list, GWL_STYLE, (GetWindowLongW(list, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_ICON);
+    EXPECT_EQ(RowImage(list, 2), 2);
+}
+
+TEST(BrowserPresentationList, LastRowSelectedWithoutAClick)
+{
+    TalkFolder talks;
+    ParentWindow parent;
+    PresentationList rows;
+    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    AddColumns(list);
+    ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
+    ShowWindow(list, SW_SHOWNA);
+    host::FileList files;
+    files.SetPattern(L"*.ppt;*.pps");
+    ASSERT_TRUE(files.SetPath(talks.folder.path()));
+    rows.Fill(files);
+
+    EXPECT_EQ(rows.SelectedIndex(), -1);
+    EXPECT_EQ(rows.SelectedText(), L"");
+    rows.SelectLastRowWithoutClick();
+    testsupport::WaitFor([] { return false; }, 100);
+    EXPECT_EQ(rows.SelectedIndex(), 3);
+    EXPECT_EQ(rows.SelectedText(), L"Outro.pps");
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), 3);
+    EXPECT_EQ(ParentWindow::Clicks(), 0);
+
+    // A refill starts without a selection; an empty folder has no row to select.
+    ScratchFolder empty(L"browser-none");
+    ASSERT_TRUE(files.SetPath(empty.path()));
+    EXPECT_EQ(rows.Fill(files), 0);
+    rows.SelectLastRowWithoutClick();
+    EXPECT_EQ(rows.SelectedIndex(), -1);
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+}
+
+TEST(BrowserPresentationList, VanishedFileKeepsItsRow)
+{
+    TalkFolder talks;
+    ParentWindow parent;
+    PresentationList rows;
+    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    AddColumns(list);
+    host::FileList files;
+    files.SetPattern(L"*.ppt");
+    ASSERT_TRUE(files.SetPath(talks.folder.path()));
+    ASSERT_TRUE(DeleteFileW((talks.folder / L"MY TALK.PPT").c_str()));
+
+    ASSERT_EQ(rows.Fill(files), 2);
+    EXPECT_EQ(CellText(list, 1, 0), L"My Talk.ppt");
+    EXPECT_EQ(CellText(list, 1, 1), L"");
+    EXPECT_EQ(CellText(list, 1, 2), L"");
+    EXPECT_EQ(RowImage(list, 1), 9);
+    EXPECT_EQ(CellText(list, 0, 1), L"0") << "the next file is filled as usual";
+}
+
+TEST(BrowserFolderList, AncestorsOpenSubfoldersClosedAndEntering)
+{
+    TalkFolder talks;
+    CreateDirectoryW((talks.folder / L"Beta").c_str(), nullptr);
+    CreateDirectoryW((talks.folder / L"alpha").c_str(), nullptr);
+    CreateDirectoryW((talks.folder / L"hidden").c_str(), nullptr);
+    SetFileAttributesW((talks.folder / L"hidden").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    const bool hiddenKept = (GetFileAttributesW((talks.folder / L"hidden").c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+    ParentWindow parent;
+    host::FolderList folders;
+    ASSERT_TRUE(folders.Create(parent.hwnd(), 101, RECT{520, 40, 690, 400}));
+    int changes = 0;
+    folders.Change = [&] { ++changes; };
+
+    ASSERT_TRUE(folders.SetPath(talks.folder.path() + L"\\"));
+    EXPECT_EQ(folders.Path(), talks.folder.path()) << "no trailing backslash";
+    EXPECT_EQ(testsupport::WindowText(folders.hwnd()), talks.folder.path());
+    EXPECT_EQ(folders.EntryText(0), L"c:\\");
+    EXPECT_EQ(folders.EntryPath(0), folders.Path().substr(0, 3));
+    // The path's ancestors, then its subfolders sorted without regard to case.
+    const int current = folders.Count() - (hiddenKept ? 4 : 5);
+    ASSERT_GT(current, 0);
+    EXPECT_EQ(folders.EntryPath(current), talks.folder.path());
+    EXPECT_EQ(folders.SelectedIndex(), current);
+    EXPECT_EQ(folders.EntryText(current + 1), L"alpha");
+    EXPECT_EQ(folders.EntryText(current + 2), L"Beta");
+    EXPECT_EQ(folders.EntryText(current + 3), L"old.ppt");
+    EXPECT_EQ(changes, 0) << "setting the path is no user action";
+
+    // Double-click enters a subfolder.
+    SendMessageW(folders.inner(), LB_SETCURSEL, current + 2, 0);
+    SendMessageW(folders.hwnd(), WM_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), reinterpret_cast<LPARAM>(folders.inner()));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(folders.Path(), talks.folder / L"Beta");
+    EXPECT_EQ(folders.Count(), current + 2) << "Beta has no subfolders";
+
+    // Enter on an ancestor goes back up.
+    SendMessageW(folders.inner(), LB_SETCURSEL, current, 0);
+    SendMessageW(folders.inner(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(folders.Path(), talks.folder.path());
+
+    // A subfolder that vanished before it was entered: no change, the list is read again.
+    const int alpha = current + 1;
+    ASSERT_TRUE(RemoveDirectoryW((talks.folder / L"alpha").c_str()));
+    EXPECT_FALSE(folders.Enter(alpha));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(folders.Path(), talks.folder.path());
+    EXPECT_EQ(folders.EntryText(current + 1), L"Beta");
+
+    int moves = 0;
+    folders.MouseMove = [&] { ++moves; };
+    SendMessageW(folders.inner(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(moves, 1);
+}
+
+TEST(BrowserFolderList, MissingFolderOrDriveKeepsTheOldPath)
+{
+    TalkFolder talks;
+    ParentWindow parent;
+    host::FolderList folders;
+    ASSERT_TRUE(folders.Create(parent.hwnd(), 101, RECT{520, 40, 690, 400}));
+    ASSERT_TRUE(folders.SetPath(talks.folder.path()));
+    const int count = folders.Count();
+
+    EXPECT_FALSE(folders.SetPath(talks.folder / L"gone"));
+    EXPECT_FALSE(folders.SetPath(talks.folder / L"MY TALK.PPT"));
+    EXPECT_EQ(folders.Path(), talks.folder.path());
+    EXPECT_EQ(folders.Count(), count);
+
+    MissingDrive drive;
+    ASSERT_TRUE(drive.Present()) << "the test drive could not be mapped";
+    EXPECT_FALSE(folders.SetPath(drive.Drive()));
+    EXPECT_FALSE(folders.SetPath(drive.Drive() + L"\\"));
+    EXPECT_EQ(folders.Path(), talks.folder.path());
+    EXPECT_EQ(testsupport::WindowText(folders.hwnd()), talks.folder.path());
+
+    // A drive alone stands for that drive's current folder.
+    EXPECT_TRUE(folders.SetPath(L"z:"));
+    EXPECT_EQ(folders.EntryText(0), L"z:\\");
+}
+
+TEST(BrowserDriveList, ListsDrivesAndSetsThemBackSilently)
+{
+    MissingDrive missing;
+    ParentWindow parent;
+    host::DriveList drives;
+    ASSERT_TRUE(drives.Create(parent.hwnd(), 102, RECT{520, 10, 690, 30}));
+    int changes = 0;
+    drives.Change = [&] { ++changes; };
+
+    std::vector<std::wstring> letters;
+    for (int i = 0; i < drives.Count(); ++i) letters.push_back(drives.ItemText(i).substr(0, 2));
+    EXPECT_NE(std::find(letters.begin(), letters.end(), L"c:"), letters.end());
+    EXPECT_NE(std::find(letters.begin(), letters.end(), L"z:"), letters.end());
+    EXPECT_NE(std::find(letters.begin(), letters.end(), missing.Drive()), letters.end())
+        << "a drive that is not ready is still listed";
+    EXPECT_EQ(SendMessageW(drives.inner(), CB_GETCOUNT, 0, 0), drives.Count());
+
+    EXPECT_TRUE(drives.SetDrive(L"C:\\talks"));
+    EXPECT_EQ(drives.Drive(), L"c:");
+    EXPECT_EQ(testsupport::WindowText(drives.hwnd()).substr(0, 2), L"c:");
+    EXPECT_FALSE(drives.SetDrive(L"1:"));
+    EXPECT_EQ(drives.Drive(), L"c:");
+    EXPECT_EQ(changes, 0);
+
+    // The user's pick raises Change once; the handler may set the list back without another.
+    const int zIndex = static_cast<int>(std::find(letters.begin(), letters.end(), L"z:") - letters.begin());
+    drives.Change = [&] {
+        ++changes;
+        EXPECT_EQ(drives.Drive(), L"z:");
+        drives.SetDrive(L"c:");
+    };
+    SendMessageW(drives.inner(), CB_SETCURSEL, zIndex, 0);
+    SendMessageW(drives.hwnd(), WM_COMMAND, MAKEWPARAM(0, CBN_SELENDOK), reinterpret_cast<LPARAM>(drives.inner()));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(drives.Drive(), L"c:");
+    EXPECT_EQ(SendMessageW(drives.inner(), CB_GETCURSEL, 0, 0),
+              static_cast<LRESULT>(std::find(letters.begin(), letters.end(), L"c:") - letters.begin()));
+
+    // Picking the drive already chosen is no change.
+    SendMessageW(drives.hwnd(), WM_COMMAND, MAKEWPARAM(0, CBN_SELENDOK), reinterpret_cast<LPARAM>(drives.inner()));
+    EXPECT_EQ(changes, 1);
+}
