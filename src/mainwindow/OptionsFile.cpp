@@ -1,0 +1,18 @@
+#include "mainwindow/OptionsFile.h"
+
+Options ParseOptions(const std::string* bytes, const AnsiDecoder& decode)
+{
+    Options options;
+    if (!bytes) {
+        options.LangCode = L"ENG";
+        return options;
+    }
+    const auto lines = SplitLines(*bytes);
+    if (!lines.empty()) options.LangCode = decode(lines[0]);
+    if (lines.size() >= 2)
+        options.CurrentFolder = decode(lines[1]);
+    else
+        options.LangCode = L"ENG";
+    return options;
+}
+
