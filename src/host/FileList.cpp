@@ -29,15 +29,13 @@ std::vector<std::wstring> SplitPattern(const std::wstring& pattern)
     return wildcards;
 }
 
-bool ListFiles(const std::wstring& folder, const std::vector<std::wstring>& wildcards, std::vector<std::wstring>& names)
+bool WalkFolder(const std::wstring& folder, const std::vector<std::wstring>& wildcards,
+                const std::function<void(const WIN32_FIND_DATAW&)>& found)
 {
-    // No "insert a disk" boxes for removable drives without a medium.
     DWORD oldMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
     const DWORD attributes = GetFileAttributesW(folder.c_str());
     bool readable = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-
-    std::vector<std::wstring> found;
     for (const std::wstring& wildcard : wildcards) {
         if (!readable) break;
         WIN32_FIND_DATAW data;
@@ -49,14 +47,20 @@ bool ListFiles(const std::wstring& folder, const std::vector<std::wstring>& wild
             if (!IsEmptyResult(error) && error != ERROR_INVALID_NAME) readable = false;
             continue;
         }
-        do {
-            if (data.dwFileAttributes & Unlisted) continue;
-            found.emplace_back(data.cFileName);
-        } while (FindNextFileW(find.get(), &data));
+        do found(data);
+        while (FindNextFileW(find.get(), &data));
     }
     SetThreadErrorMode(oldMode, nullptr);
-    if (!readable) return false;
+    return readable;
+}
 
+bool ListFiles(const std::wstring& folder, const std::vector<std::wstring>& wildcards, std::vector<std::wstring>& names)
+{
+    std::vector<std::wstring> found;
+    const bool readable = WalkFolder(folder, wildcards, [&](const WIN32_FIND_DATAW& data) {
+        if (!(data.dwFileAttributes & Unlisted)) found.emplace_back(data.cFileName);
+    });
+    if (!readable) return false;
     // Two wildcards can match the same file; it is listed once.
     SortNames(found);
     names = std::move(found);

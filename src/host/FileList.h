@@ -2,6 +2,9 @@
 // The file list of a folder as a classic file list box keeps it, without a window: the plain
 // files (no folders, hidden or system files) that match any of the ";"-separated wildcards,
 // sorted without regard to case. An empty pattern lists every file.
+#include <windows.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,12 @@ private:
 
 // The wildcards of a pattern: split at ";", empty pieces dropped; "*" when none is left.
 std::vector<std::wstring> SplitPattern(const std::wstring& pattern);
+
+// Calls found for every entry of a folder that matches any of the wildcards (an entry matched
+// twice is seen twice). False when the folder can't be read; a folder without matches is fine.
+// No "insert a disk" boxes appear for drives without a medium.
+bool WalkFolder(const std::wstring& folder, const std::vector<std::wstring>& wildcards,
+                const std::function<void(const WIN32_FIND_DATAW&)>& found);
 
 // Plain files of a folder matching the wildcards, merged, without duplicates, sorted the way a
 // list box sorts (case-insensitively by the user's locale). False when the folder can't be read.

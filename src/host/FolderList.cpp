@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "host/Handles.h"
+#include "host/FileList.h"
 #include "host/NameOrder.h"
 #include "host/PathText.h"
 
@@ -37,27 +37,11 @@ std::wstring RootText(const std::wstring& root)
 // Subfolders of a readable folder; false when the folder can't be read.
 bool ReadSubfolders(const std::wstring& folder, std::vector<std::wstring>& names)
 {
-    DWORD oldMode = 0;
-    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
-    bool readable = false;
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        WIN32_FIND_DATAW data;
-        UniqueFind find(FindFirstFileExW(JoinPath(folder, L"*").c_str(), FindExInfoBasic, &data, FindExSearchLimitToDirectories,
-                                         nullptr, FIND_FIRST_EX_LARGE_FETCH));
-        if (find) {
-            readable = true;
-            do {
-                const std::wstring name = data.cFileName;
-                if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (data.dwFileAttributes & Unlisted)) continue;
-                if (name == L"." || name == L"..") continue;
-                names.push_back(name);
-            } while (FindNextFileW(find.get(), &data));
-        } else {
-            readable = GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive root
-        }
-    }
-    SetThreadErrorMode(oldMode, nullptr);
+    const bool readable = WalkFolder(folder, {L"*"}, [&](const WIN32_FIND_DATAW& data) {
+        const std::wstring name = data.cFileName;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (data.dwFileAttributes & Unlisted)) return;
+        if (name != L"." && name != L"..") names.push_back(name);
+    });
     if (readable) SortNames(names);
     return readable;
 }

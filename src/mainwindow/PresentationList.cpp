@@ -3,6 +3,7 @@
 #include "host/FileList.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -13,19 +14,40 @@ std::wstring LocaleText(LCTYPE type, const wchar_t* fallback)
     return buffer;
 }
 
-// Reads size and modification date; the date text is formatted once per day, as thousands of
-// files share a handful of dates.
+// Reads size and modification date. One walk of the folder answers for every file it finds
+// (a query per file costs a round trip each and dominates large folders); a file the walk
+// didn't see is asked for alone, and one that vanished stays without facts.
 class FactsReader {
 public:
-    FileFacts Read(const std::wstring& fullPath)
+    // The time zone is read once: asked for each file, it costs more than all the rest.
+    FactsReader()
     {
+        if (GetTimeZoneInformation(&zone_) == TIME_ZONE_ID_INVALID) zone_ = TIME_ZONE_INFORMATION{};
+    }
+
+    void Walk(const std::wstring& folder, const std::vector<std::wstring>& wildcards)
+    {
+        host::WalkFolder(folder, wildcards, [this](const WIN32_FIND_DATAW& data) {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                walked_[data.cFileName] = Found{data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime};
+        });
+    }
+
+    FileFacts Read(const std::wstring& name, const std::wstring& fullPath)
+    {
+        Found found;
+        if (auto it = walked_.find(name); it != walked_.end()) {
+            found = it->second;
+        } else {
+            WIN32_FILE_ATTRIBUTE_DATA data;
+            if (!GetFileAttributesExW(fullPath.c_str(), GetFileExInfoStandard, &data)) return FileFacts{};
+            found = Found{data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime};
+        }
         FileFacts facts;
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExW(fullPath.c_str(), GetFileExInfoStandard, &data)) return facts;
-        facts.sizeBytes = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        facts.sizeBytes = (static_cast<std::uint64_t>(found.sizeHigh) << 32) | found.sizeLow;
         SYSTEMTIME utc;
         SYSTEMTIME local;
-        if (FileTimeToSystemTime(&data.ftLastWriteTime, &utc) && SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+        if (FileTimeToSystemTime(&found.written, &utc) && SystemTimeToTzSpecificLocalTime(&zone_, &utc, &local))
             facts.modifiedDate = ShortDate(local);
         return facts;
     }
@@ -42,6 +64,13 @@ private:
         return lastText_;
     }
 
+    struct Found {
+        DWORD sizeHigh = 0;
+        DWORD sizeLow = 0;
+        FILETIME written{};
+    };
+    std::unordered_map<std::wstring, Found> walked_;
+    TIME_ZONE_INFORMATION zone_{};
     bool haveLast_ = false;
     SYSTEMTIME last_{};
     std::wstring lastText_;
@@ -103,12 +132,13 @@ int PresentationList::Fill(const host::FileList& files)
     rows_.clear();
     const NumberGrouping grouping = UserNumberGrouping();
     FactsReader reader;
+    reader.Walk(files.Path(), host::SplitPattern(files.Pattern()));
     rows_.reserve(static_cast<std::size_t>(files.Count()));
     for (int i = 0; i < files.Count(); ++i) {
         const std::wstring& name = files.Name(i);
         if (name.empty()) continue;
         const std::wstring fullPath = JoinPath(files.Path(), name);
-        rows_.push_back(MakePresentationRow(files.Path(), name, reader.Read(fullPath), grouping));
+        rows_.push_back(MakePresentationRow(files.Path(), name, reader.Read(name, fullPath), grouping));
     }
     ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), 0);
     return Count();
