@@ -1,0 +1,4 @@
+# Benchmark programs over the Win32 library (console programs; run under Wine, they print figures).
+add_executable(browser_bench ${CMAKE_CURRENT_LIST_DIR}/browser_bench.cpp)
+vistora_target(browser_bench)
+target_link_libraries(browser_bench PRIVATE vistora_win)
