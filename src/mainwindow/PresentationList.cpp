@@ -116,6 +116,8 @@ HWND PresentationList::Create(HWND parent, int id, const RECT& pixels)
 void PresentationList::Detach()
 {
     if (parent_ && IsWindow(parent_)) RemoveWindowSubclass(parent_, ParentProc, SubclassId());
+    // Without this object the list view would have no one to ask for its cells.
+    if (list_ && IsWindow(list_)) DestroyWindow(list_);
     parent_ = nullptr;
     list_ = nullptr;
 }

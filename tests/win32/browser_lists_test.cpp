@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -278,6 +279,16 @@ TEST(BrowserPresentationList, RowsIconsSizesAndDates)
     EXPECT_EQ(CellText(list, 2, 2).size(), 10u);
     EXPECT_EQ(rows.Row(2).fullPath, talks.folder / L"MY TALK.PPT");
 
+    // Typing in the list finds rows by their first letters, from the row after the focus on.
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP;
+    find.psz = L"my t";
+    EXPECT_EQ(ListView_FindItem(list, -1, &find), 2);
+    find.psz = L"INTRO";
+    EXPECT_EQ(ListView_FindItem(list, 2, &find), 1) << "the search wraps round";
+    find.psz = L"x";
+    EXPECT_EQ(ListView_FindItem(list, -1, &find), -1);
+
     // In the icon view every row shows large picture 3.
     SetWindowLongW(list, GWL_STYLE, (GetWindowLongW(list, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_ICON);
     EXPECT_EQ(RowImage(list, 2), 2);
@@ -333,6 +344,13 @@ TEST(BrowserPresentationList, VanishedFileKeepsItsRow)
     EXPECT_EQ(CellText(list, 1, 2), L"");
     EXPECT_EQ(RowImage(list, 1), 9);
     EXPECT_EQ(CellText(list, 0, 1), L"0") << "the next file is filled as usual";
+
+    // The list view lives as long as the rows that feed it.
+    auto shortLived = std::make_unique<PresentationList>();
+    HWND other = shortLived->Create(parent.hwnd(), 101, RECT{0, 0, 50, 50});
+    ASSERT_TRUE(IsWindow(other));
+    shortLived.reset();
+    EXPECT_FALSE(IsWindow(other));
 }
 
 TEST(BrowserFolderList, AncestorsOpenSubfoldersClosedAndEntering)
