@@ -35,25 +35,25 @@ void ExpectSizes(const std::vector<PixelArt>& set, size_t count, int w, int h, c
     }
 }
 
-constexpr uint32_t White = Rgb(255, 255, 255), Black = Rgb(0, 0, 0), Red_ = Rgb(210, 30, 40),
-                   Blue_ = Rgb(0, 60, 150), Green_ = Rgb(0, 120, 60), Yellow = Rgb(255, 205, 20);
+constexpr uint32_t White = ArtRgb(255, 255, 255), Black = ArtRgb(0, 0, 0), Red_ = ArtRgb(210, 30, 40),
+                   Blue_ = ArtRgb(0, 60, 150), Green_ = ArtRgb(0, 120, 60), Yellow = ArtRgb(255, 205, 20);
 
 } // namespace
 
 TEST(ArtworkPicturesGrid, ParsesRowsThroughTheLegend)
 {
-    const PixelArt a = ParseGrid({"ab.", ".ba"}, {{'.', Transparent}, {'a', Rgb(1, 2, 3)}, {'b', Rgb(4, 5, 6)}});
+    const PixelArt a = ParseGrid({"ab.", ".ba"}, {{'.', Transparent}, {'a', ArtRgb(1, 2, 3)}, {'b', ArtRgb(4, 5, 6)}});
     ASSERT_EQ(a.width, 3);
     ASSERT_EQ(a.height, 2);
-    EXPECT_EQ(a.at(0, 0), Rgb(1, 2, 3));
-    EXPECT_EQ(a.at(1, 0), Rgb(4, 5, 6));
+    EXPECT_EQ(a.at(0, 0), ArtRgb(1, 2, 3));
+    EXPECT_EQ(a.at(1, 0), ArtRgb(4, 5, 6));
     EXPECT_EQ(a.at(2, 0), Transparent);
-    EXPECT_EQ(a.at(2, 1), Rgb(1, 2, 3));
+    EXPECT_EQ(a.at(2, 1), ArtRgb(1, 2, 3));
 }
 
 TEST(ArtworkPicturesGrid, TyposFailLoudly)
 {
-    const Legend legend{{'.', Transparent}, {'a', Rgb(1, 2, 3)}};
+    const Legend legend{{'.', Transparent}, {'a', ArtRgb(1, 2, 3)}};
     EXPECT_THROW(ParseGrid({"aa", "a"}, legend), std::invalid_argument);   // short row
     EXPECT_THROW(ParseGrid({"aa", "aaa"}, legend), std::invalid_argument); // long row
     EXPECT_THROW(ParseGrid({"aa", "ax"}, legend), std::invalid_argument);  // not in the legend
@@ -70,26 +70,26 @@ TEST(ArtworkPicturesGrid, TyposFailLoudly)
 
 TEST(ArtworkPicturesPainting, BlendsAndClipsExactly)
 {
-    EXPECT_EQ(BlendOver(Rgb(10, 20, 30), Rgb(200, 100, 50)), Rgb(200, 100, 50));
-    EXPECT_EQ(BlendOver(Rgb(10, 20, 30), Transparent), Rgb(10, 20, 30));
-    EXPECT_EQ(BlendOver(Transparent, WithAlpha(Rgb(200, 100, 50), 128)), WithAlpha(Rgb(200, 100, 50), 128));
-    const uint32_t half = BlendOver(Rgb(0, 0, 0), Rgb(255, 255, 255), 0.5);
+    EXPECT_EQ(BlendOver(ArtRgb(10, 20, 30), ArtRgb(200, 100, 50)), ArtRgb(200, 100, 50));
+    EXPECT_EQ(BlendOver(ArtRgb(10, 20, 30), Transparent), ArtRgb(10, 20, 30));
+    EXPECT_EQ(BlendOver(Transparent, WithAlpha(ArtRgb(200, 100, 50), 128)), WithAlpha(ArtRgb(200, 100, 50), 128));
+    const uint32_t half = BlendOver(ArtRgb(0, 0, 0), ArtRgb(255, 255, 255), 0.5);
     EXPECT_NEAR(Red(half), 128, 1);
     EXPECT_EQ(Alpha(half), 255);
 
     PixelArt a(6, 4);
     Painter p(a);
-    p.FillRect(1, 1, 3, 3, Rgb(255, 0, 0));
+    p.FillRect(1, 1, 3, 3, ArtRgb(255, 0, 0));
     EXPECT_EQ(CountIf(a, Opaque), 4);
-    EXPECT_EQ(a.at(1, 1), Rgb(255, 0, 0));
+    EXPECT_EQ(a.at(1, 1), ArtRgb(255, 0, 0));
     EXPECT_EQ(a.at(3, 1), Transparent);
-    p.FillRect(4, 0, 4.5, 1, Rgb(0, 0, 255)); // half a pixel wide: half covered
+    p.FillRect(4, 0, 4.5, 1, ArtRgb(0, 0, 255)); // half a pixel wide: half covered
     EXPECT_NEAR(Alpha(a.at(4, 0)), 128, 1);
 
     PixelArt b(8, 8);
     Painter q(b);
     q.Clip(0, 0, 4, 8);
-    q.FillEllipse(4, 4, 4, 4, Rgb(0, 255, 0));
+    q.FillEllipse(4, 4, 4, 4, ArtRgb(0, 255, 0));
     for (int y = 0; y < 8; ++y)
         for (int x = 4; x < 8; ++x) EXPECT_EQ(b.at(x, y), Transparent) << x << "," << y;
     EXPECT_TRUE(Opaque(b.at(2, 4)));
@@ -175,7 +175,7 @@ TEST(ArtworkPicturesFlags, ShowTheirCountriesColours)
         EXPECT_TRUE(Near(f[s.flag - 1].at(s.x, s.y), s.want, 60))
             << "flag " << s.flag << " at " << s.x << "," << s.y << " is " << std::hex << f[s.flag - 1].at(s.x, s.y);
     // The UK flag also shows its blue field; the Swiss cross stays inside the flag.
-    EXPECT_GE(CountIf(f[3], [](uint32_t c) { return Near(c, Rgb(1, 33, 105), 30); }), 12);
+    EXPECT_GE(CountIf(f[3], [](uint32_t c) { return Near(c, ArtRgb(1, 33, 105), 30); }), 12);
     EXPECT_TRUE(Near(f[14].at(8, 4), Red_, 60));
     for (const PixelArt& flag : f)
         for (int x = 0; x < 16; ++x) {

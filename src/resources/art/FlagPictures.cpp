@@ -16,7 +16,7 @@ PixelArt Rimmed(PixelArt art)
     for (int y = static_cast<int>(Top); y < static_cast<int>(Bottom); ++y)
         for (int x = 0; x < art.width; ++x)
             if (x == 0 || x == art.width - 1 || y == Top || y == Bottom - 1)
-                art.at(x, y) = Mix(art.at(x, y), Rgb(0, 0, 0), 0.3);
+                art.at(x, y) = Mix(art.at(x, y), ArtRgb(0, 0, 0), 0.3);
     return art;
 }
 
@@ -67,8 +67,8 @@ void NordicCross(Painter& p, uint32_t field, uint32_t cross, int width, uint32_t
     }
 }
 
-constexpr uint32_t White = Rgb(255, 255, 255);
-constexpr uint32_t Black = Rgb(0, 0, 0);
+constexpr uint32_t White = ArtRgb(255, 255, 255);
+constexpr uint32_t Black = ArtRgb(0, 0, 0);
 
 // Its diagonals are too fine for drawing code at this size, so it is set pixel by pixel.
 PixelArt UnitedKingdom()
@@ -87,22 +87,22 @@ PixelArt UnitedKingdom()
             "bwrwbbwrrwbbwrwb",
             "rwbbbbwrrwbbbbwr",
         },
-        {{'b', Rgb(1, 33, 105)}, {'w', Rgb(255, 255, 255)}, {'r', Rgb(200, 16, 46)}});
+        {{'b', ArtRgb(1, 33, 105)}, {'w', ArtRgb(255, 255, 255)}, {'r', ArtRgb(200, 16, 46)}});
     return Rimmed(Overlay(PixelArt(16, 16), union_flag, 0, static_cast<int>(Top)));
 }
 
 void Portugal(Painter& p)
 {
-    p.FillRect(0, Top, 6.4, Bottom, Rgb(0, 102, 0));
-    p.FillRect(6.4, Top, W, Bottom, Rgb(218, 41, 28));
-    p.FillEllipse(6.4, Top + H / 2, 2.9, 2.9, Rgb(255, 204, 0));
-    p.FillEllipse(6.4, Top + H / 2, 1.6, 1.8, Rgb(218, 41, 28));
+    p.FillRect(0, Top, 6.4, Bottom, ArtRgb(0, 102, 0));
+    p.FillRect(6.4, Top, W, Bottom, ArtRgb(218, 41, 28));
+    p.FillEllipse(6.4, Top + H / 2, 2.9, 2.9, ArtRgb(255, 204, 0));
+    p.FillEllipse(6.4, Top + H / 2, 1.6, 1.8, ArtRgb(218, 41, 28));
     p.FillEllipse(6.4, Top + H / 2, 0.9, 1.1, White);
 }
 
 void Switzerland(Painter& p)
 {
-    constexpr uint32_t red = Rgb(218, 41, 28);
+    constexpr uint32_t red = ArtRgb(218, 41, 28);
     p.FillRect(0, Top, W, Bottom, red);
     p.FillRect(7, Top + 2, 9, Top + 10, White);
     p.FillRect(5, Top + 5, 11, Top + 7, White);
@@ -110,7 +110,7 @@ void Switzerland(Painter& p)
 
 void Turkey(Painter& p)
 {
-    constexpr uint32_t red = Rgb(227, 10, 23);
+    constexpr uint32_t red = ArtRgb(227, 10, 23);
     p.FillRect(0, Top, W, Bottom, red);
     const double cy = Top + H / 2;
     p.FillEllipse(5.6, cy, 3.6, 3.6, White);
@@ -123,32 +123,32 @@ void Turkey(Painter& p)
 const std::vector<PixelArt>& FlagPictures()
 {
     static const std::vector<PixelArt> flags = [] {
-        const uint32_t sweBlue = Rgb(0, 106, 167), sweYellow = Rgb(254, 204, 0);
+        const uint32_t sweBlue = ArtRgb(0, 106, 167), sweYellow = ArtRgb(254, 204, 0);
         std::vector<PixelArt> v;
         v.push_back(Flag([](Painter& p) { // Spain
-            Horizontal(p, {{1, Rgb(198, 11, 30)}, {2, Rgb(255, 196, 0)}, {1, Rgb(198, 11, 30)}});
+            Horizontal(p, {{1, ArtRgb(198, 11, 30)}, {2, ArtRgb(255, 196, 0)}, {1, ArtRgb(198, 11, 30)}});
         }));
-        v.push_back(Flag([](Painter& p) { Vertical(p, Rgb(0, 85, 164), White, Rgb(239, 65, 53)); })); // France
+        v.push_back(Flag([](Painter& p) { Vertical(p, ArtRgb(0, 85, 164), White, ArtRgb(239, 65, 53)); })); // France
         v.push_back(Flag([](Painter& p) { // Germany
-            Horizontal(p, {{1, Black}, {1, Rgb(221, 0, 0)}, {1, Rgb(255, 206, 0)}});
+            Horizontal(p, {{1, Black}, {1, ArtRgb(221, 0, 0)}, {1, ArtRgb(255, 206, 0)}});
         }));
         v.push_back(UnitedKingdom());
-        v.push_back(Flag([](Painter& p) { Vertical(p, Rgb(0, 146, 70), White, Rgb(206, 43, 55)); })); // Italy
+        v.push_back(Flag([](Painter& p) { Vertical(p, ArtRgb(0, 146, 70), White, ArtRgb(206, 43, 55)); })); // Italy
         v.push_back(Flag([](Painter& p) { // Austria
-            Horizontal(p, {{1, Rgb(237, 41, 57)}, {1, White}, {1, Rgb(237, 41, 57)}});
+            Horizontal(p, {{1, ArtRgb(237, 41, 57)}, {1, White}, {1, ArtRgb(237, 41, 57)}});
         }));
-        v.push_back(Flag([](Painter& p) { Vertical(p, Black, Rgb(253, 218, 36), Rgb(239, 51, 64)); })); // Belgium
-        v.push_back(Flag([](Painter& p) { NordicCross(p, Rgb(200, 16, 46), White, 2); }));          // Denmark
-        v.push_back(Flag([](Painter& p) { NordicCross(p, White, Rgb(0, 47, 108), 3); }));           // Finland
+        v.push_back(Flag([](Painter& p) { Vertical(p, Black, ArtRgb(253, 218, 36), ArtRgb(239, 51, 64)); })); // Belgium
+        v.push_back(Flag([](Painter& p) { NordicCross(p, ArtRgb(200, 16, 46), White, 2); }));          // Denmark
+        v.push_back(Flag([](Painter& p) { NordicCross(p, White, ArtRgb(0, 47, 108), 3); }));           // Finland
         v.push_back(Flag([](Painter& p) {                                                            // Norway
-            NordicCross(p, Rgb(186, 12, 47), White, 4, Rgb(0, 32, 91), 2);
+            NordicCross(p, ArtRgb(186, 12, 47), White, 4, ArtRgb(0, 32, 91), 2);
         }));
         v.push_back(Flag([](Painter& p) { // Netherlands
-            Horizontal(p, {{1, Rgb(174, 28, 40)}, {1, White}, {1, Rgb(33, 70, 139)}});
+            Horizontal(p, {{1, ArtRgb(174, 28, 40)}, {1, White}, {1, ArtRgb(33, 70, 139)}});
         }));
         v.push_back(Flag(Portugal));
         v.push_back(Flag([](Painter& p) { // Russia
-            Horizontal(p, {{1, White}, {1, Rgb(0, 57, 166)}, {1, Rgb(213, 43, 30)}});
+            Horizontal(p, {{1, White}, {1, ArtRgb(0, 57, 166)}, {1, ArtRgb(213, 43, 30)}});
         }));
         v.push_back(Flag([=](Painter& p) { NordicCross(p, sweBlue, sweYellow, 2); })); // Sweden
         v.push_back(Flag(Switzerland));

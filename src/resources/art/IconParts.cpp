@@ -6,8 +6,8 @@ PixelArt ExitDoor(DoorLook look)
 {
     const Legend legend = look == DoorLook::Wooden
                               ? IconLegend()
-                              : IconLegendWith({{'n', Rgb(120, 150, 190)}, {'N', Rgb(60, 84, 130)},
-                                                {'e', Rgb(232, 60, 48)}, {'y', Rgb(230, 230, 230)}});
+                              : IconLegendWith({{'n', ArtRgb(120, 150, 190)}, {'N', ArtRgb(60, 84, 130)},
+                                                {'e', ArtRgb(232, 60, 48)}, {'y', ArtRgb(230, 230, 230)}});
     return ParseGrid(
         {
             "................",
@@ -33,8 +33,8 @@ PixelArt ExitDoor(DoorLook look)
 PixelArt PlayTriangle(bool bright)
 {
     const Legend legend = bright ? IconLegend()
-                                 : IconLegendWith({{'k', Rgb(104, 104, 112)}, {'f', Rgb(250, 250, 250)},
-                                                   {'e', Rgb(226, 226, 226)}, {'E', Rgb(196, 196, 196)}});
+                                 : IconLegendWith({{'k', ArtRgb(104, 104, 112)}, {'f', ArtRgb(250, 250, 250)},
+                                                   {'e', ArtRgb(226, 226, 226)}, {'E', ArtRgb(196, 196, 196)}});
     return ParseGrid(
         {
             "................",

@@ -9,11 +9,11 @@ Legend IconLegend();
 Legend IconLegendWith(const Legend& changes);
 
 namespace Scheme {
-constexpr uint32_t ButtonFace = Rgb(236, 233, 216);
-constexpr uint32_t BarBlue = Rgb(0, 0, 192);
-constexpr uint32_t Navy = Rgb(16, 32, 96);
-constexpr uint32_t DeepBlue = Rgb(28, 60, 150);
-constexpr uint32_t SkyBlue = Rgb(96, 150, 230);
-constexpr uint32_t Amber = Rgb(247, 170, 40);
-constexpr uint32_t Cream = Rgb(250, 247, 236);
+constexpr uint32_t ButtonFace = ArtRgb(236, 233, 216);
+constexpr uint32_t BarBlue = ArtRgb(0, 0, 192);
+constexpr uint32_t Navy = ArtRgb(16, 32, 96);
+constexpr uint32_t DeepBlue = ArtRgb(28, 60, 150);
+constexpr uint32_t SkyBlue = ArtRgb(96, 150, 230);
+constexpr uint32_t Amber = ArtRgb(247, 170, 40);
+constexpr uint32_t Cream = ArtRgb(250, 247, 236);
 } // namespace Scheme

@@ -24,15 +24,15 @@ PixelArt DrawPen()
 {
     PixelArt art(32, 32);
     Painter p(art);
-    constexpr uint32_t outline = Rgb(20, 20, 30);
+    constexpr uint32_t outline = ArtRgb(20, 20, 30);
     // A dark rim all round keeps the pen visible on light and dark slides alike.
     Segment(p, -0.9, 0.9, 8.0, 4.3, outline);
     Segment(p, 8.0, 4.3, 31.0, 4.3, outline);
-    Segment(p, 0.3, 0.3, 3.0, 1.3, Rgb(60, 60, 70));       // graphite
-    Segment(p, 3.0, 1.3, 7.6, 3.2, Rgb(240, 204, 150));     // sharpened wood
-    Segment(p, 7.6, 3.2, 25.0, 3.2, Rgb(40, 84, 190));      // barrel
-    Segment(p, 8.5, 1.6, 24.5, 0.4, Rgb(120, 166, 240));    // highlight along the barrel
-    Segment(p, 25.0, 3.2, 29.8, 3.2, Rgb(224, 44, 40));     // cap
+    Segment(p, 0.3, 0.3, 3.0, 1.3, ArtRgb(60, 60, 70));       // graphite
+    Segment(p, 3.0, 1.3, 7.6, 3.2, ArtRgb(240, 204, 150));     // sharpened wood
+    Segment(p, 7.6, 3.2, 25.0, 3.2, ArtRgb(40, 84, 190));      // barrel
+    Segment(p, 8.5, 1.6, 24.5, 0.4, ArtRgb(120, 166, 240));    // highlight along the barrel
+    Segment(p, 25.0, 3.2, 29.8, 3.2, ArtRgb(224, 44, 40));     // cap
     return art;
 }
 

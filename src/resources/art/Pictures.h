@@ -41,5 +41,5 @@ PixelArt AboutPhoto(int width, int height);       // About box "photograph", des
 
 // Where the window puts the product name on the title strip, and in which colours.
 int TitleTextLeft(int height);
-constexpr uint32_t TitleTextColor = Rgb(255, 255, 255);
-constexpr uint32_t TitleTaglineColor = Rgb(255, 214, 130);
+constexpr uint32_t TitleTextColor = ArtRgb(255, 255, 255);
+constexpr uint32_t TitleTaglineColor = ArtRgb(255, 214, 130);

@@ -53,7 +53,7 @@ uint32_t BlendOver(uint32_t under, uint32_t over, double coverage)
     auto channel = [&](int o, int u) {
         return static_cast<int>(std::lround((o * a + u * b * (1.0 - a)) / outA));
     };
-    const uint32_t rgb = Rgb(channel(Red(over), Red(under)), channel(Green(over), Green(under)),
+    const uint32_t rgb = ArtRgb(channel(Red(over), Red(under)), channel(Green(over), Green(under)),
                              channel(Blue(over), Blue(under)));
     return WithAlpha(rgb, static_cast<int>(std::lround(outA * 255.0)));
 }

@@ -20,7 +20,7 @@ struct PixelArt {
     uint32_t& at(int x, int y) { return argb[static_cast<size_t>(y) * width + x]; }
 };
 
-constexpr uint32_t Rgb(int r, int g, int b)
+constexpr uint32_t ArtRgb(int r, int g, int b)
 {
     return 0xFF000000u | (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
            static_cast<uint32_t>(b);

@@ -74,7 +74,7 @@ PixelArt Notebook()
             "..kkkkkkkkkk....",
             "................",
         },
-        IconLegendWith({{'g', Rgb(150, 150, 160)}, {'r', Rgb(240, 150, 150)}}));
+        IconLegendWith({{'g', ArtRgb(150, 150, 160)}, {'r', ArtRgb(240, 150, 150)}}));
 }
 
 PixelArt MagicWand()

@@ -12,16 +12,16 @@ PixelArt Face(uint32_t top, uint32_t bottom, uint32_t rim)
     Painter p(art);
     p.FillRoundRect(0, 0, ButtonW, ButtonH, 3.5, rim);
     p.GradientRoundRect(1, 1, ButtonW - 1, ButtonH - 1, 2.5, top, bottom);
-    p.FillRoundRect(2, 1.5, ButtonW - 2, ButtonH / 2.0, 2, WithAlpha(Rgb(255, 255, 255), 48));
+    p.FillRoundRect(2, 1.5, ButtonW - 2, ButtonH / 2.0, 2, WithAlpha(ArtRgb(255, 255, 255), 48));
     return art;
 }
 
-constexpr uint32_t Glyph = Rgb(255, 255, 255);
-constexpr uint32_t GlyphShadow = WithAlpha(Rgb(0, 0, 40), 110);
+constexpr uint32_t Glyph = ArtRgb(255, 255, 255);
+constexpr uint32_t GlyphShadow = WithAlpha(ArtRgb(0, 0, 40), 110);
 
 PixelArt Close()
 {
-    PixelArt art = Face(Rgb(236, 104, 80), Rgb(172, 36, 24), Rgb(110, 20, 16));
+    PixelArt art = Face(ArtRgb(236, 104, 80), ArtRgb(172, 36, 24), ArtRgb(110, 20, 16));
     Painter p(art);
     for (const auto& [d, c] : {std::pair{0.8, GlyphShadow}, std::pair{0.0, Glyph}}) {
         p.Line(5.5 + d, 4.5 + d, 12.5 + d, 11.5 + d, 1.9, c);
@@ -32,7 +32,7 @@ PixelArt Close()
 
 PixelArt FillScreen()
 {
-    PixelArt art = Face(Rgb(110, 152, 226), Rgb(36, 70, 156), Rgb(16, 32, 96));
+    PixelArt art = Face(ArtRgb(110, 152, 226), ArtRgb(36, 70, 156), ArtRgb(16, 32, 96));
     Painter p(art);
     for (const auto& [d, c] : {std::pair{0.8, GlyphShadow}, std::pair{0.0, Glyph}}) {
         p.FillRect(5 + d, 4 + d, 13 + d, 6 + d, c);
@@ -45,7 +45,7 @@ PixelArt FillScreen()
 
 PixelArt Minimise()
 {
-    PixelArt art = Face(Rgb(110, 152, 226), Rgb(36, 70, 156), Rgb(16, 32, 96));
+    PixelArt art = Face(ArtRgb(110, 152, 226), ArtRgb(36, 70, 156), ArtRgb(16, 32, 96));
     Painter p(art);
     p.FillRect(5.8, 10.8, 13.8, 12.8, GlyphShadow);
     p.FillRect(5, 10, 13, 12, Glyph);
