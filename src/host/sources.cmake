@@ -6,6 +6,7 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ArtPaint.cpp
 )
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32Registry.cpp)
 # Browser lists: drives, folders, files
@@ -16,3 +17,12 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FileList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NameOrder.cpp
 )
+# Processes and the shell
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Process.cpp)
+# Drawing surface and pictures of the owner-drawn controls
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/GdiCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
+)
+# Windows handles made from the pixel art
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp)

@@ -7,4 +7,7 @@ list(APPEND VISTORA_PORTABLE_SOURCES
 )
 list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PresentationList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmMainBrowser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmMainCommands.cpp
 )

@@ -1,0 +1,520 @@
+#include "mainwindow/frmMain.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cwchar>
+
+#include "app/Shared.h"
+#include "controls/ProgramButtonDesign.h"
+#include "host/ArtPaint.h"
+#include "host/Artwork.h"
+#include "host/Process.h"
+#include "host/Screen.h"
+#include "host/Settings.h"
+#include "host/TextFile.h"
+#include "mainwindow/MainLayout.h"
+#include "mainwindow/OptionsFile.h"
+#include "resources/art/Pictures.h"
+#include "startup/ConfigFile.h"
+#include "startup/CutAtNul.h"
+#include "startup/LangTables.h"
+#include "startup/LocatePresenter.h"
+
+namespace {
+constexpr wchar_t AppTitle[] = L"Vistora";
+constexpr wchar_t SettingsSection[] = L"Settings";
+constexpr wchar_t Author[] = L"bruno.marchetti@vistora.it";
+
+// Design-time sizes of the window's parts, in twips.
+constexpr double TitleHeight = 420;
+constexpr double TitleButtonWidth = 270;
+constexpr double TitleButtonHeight = 240;
+constexpr double TitleButtonTop = 90;
+constexpr double BannerTop = TitleHeight;
+constexpr double BannerHeight = 1200;
+constexpr double ButtonTop = 470;
+constexpr double ButtonHeight = 660;
+
+constexpr int IdList = 100;
+constexpr int IdDrive = 101;
+constexpr int IdDirectory = 102;
+constexpr int IdStatus = 103;
+constexpr int IdButtons = 200;
+
+// Numbers kept as text the way the settings store holds them: whole numbers without decimals.
+std::wstring NumberText(double value)
+{
+    wchar_t buffer[64];
+    if (value == static_cast<long long>(value))
+        std::swprintf(buffer, 64, L"%lld", static_cast<long long>(value));
+    else
+        std::swprintf(buffer, 64, L"%.2f", value);
+    return buffer;
+}
+
+bool ParseNumber(const std::wstring& text, double& value)
+{
+    if (text.empty()) return false;
+    wchar_t* end = nullptr;
+    value = std::wcstod(text.c_str(), &end);
+    while (end && *end == L' ') ++end;
+    return end && *end == L'\0';
+}
+
+std::wstring ExecutableFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+} // namespace
+
+frmMain& MainWindow()
+{
+    static frmMain window;
+    return window;
+}
+
+frmMain::frmMain()
+    : host::Form(host::FormStyle{WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_APPWINDOW,
+                                 AppTitle, RGB(236, 233, 216)})
+{
+}
+
+frmMain::~frmMain()
+{
+    if (listFont_) DeleteObject(listFont_);
+    if (titleFont_) DeleteObject(titleFont_);
+}
+
+std::shared_ptr<const Picture> frmMain::ButtonPicture(int number)
+{
+    if (ImageList1.empty()) LoadPictures();
+    if (number < 1 || number > static_cast<int>(ImageList1.size())) return nullptr;
+    return ImageList1[static_cast<std::size_t>(number - 1)];
+}
+
+void frmMain::LoadPictures()
+{
+    if (!ImageList1.empty()) return;
+    for (const auto& art : MainButtonPictures())
+        ImageList1.push_back(std::make_shared<Picture>(Picture::FromPixels(art.width, art.height, art.argb)));
+    for (const auto& art : FlagPictures())
+        ImageFlag.push_back(std::make_shared<Picture>(Picture::FromPixels(art.width, art.height, art.argb)));
+    listLarge_ = MakeImageList(ListViewLargeIcons(), 32, 32);
+    listSmall_ = MakeImageList(ListViewSmallIcons(), 16, 16);
+}
+
+void frmMain::CreateControls()
+{
+    const HWND self = hwnd();
+    listFont_ = CreateFontW(-MulDiv(8, screen::Dpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    titleFont_ = CreateFontW(-MulDiv(11, screen::Dpi(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
+
+    // Background first: later siblings lie above it.
+    Image1 = std::make_unique<host::Image>(*this, self, RGB(236, 233, 216));
+    Image1->Paint = ArtPainter(&RenderBackground);
+    Image1->MouseMove = [this](int, int, double, double) { ShowStatus(2, shared.LangText[28]); };
+
+    Picture1 = std::make_unique<host::Image>(*this, self, RGB(0, 60, 115));
+    Picture1->Paint = ArtPainter(&RenderBanner);
+    Picture1->Move(0, BannerTop, 9000, BannerHeight);
+
+    PicTitle = std::make_unique<host::PictureBox>(*this, self, RGB(0, 40, 90));
+    PicTitle->Move(0, 0, 9000, TitleHeight);
+    Image2 = std::make_unique<host::Image>(*this, PicTitle->hwnd(), RGB(0, 40, 90));
+    Image2->Move(0, 0, 9000, TitleHeight);
+    Image2->Paint = [this](HDC dc, const RECT& client) {
+        ArtPainter(&RenderTitle)(dc, client);
+        HGDIOBJ old = SelectObject(dc, titleFont_);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, TitleTextColor & 0xFFFFFF ? RGB(255, 255, 255) : 0);
+        RECT text = client;
+        text.left = TitleTextLeft(client.bottom);
+        DrawTextW(dc, L"Vistora", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+        SelectObject(dc, old);
+    };
+    for (auto* part : {PicTitle.get(), Image2.get()}) {
+        part->MouseDown = [this](int, int, double x, double y) { Title_MouseDown(x, y); };
+        part->MouseMove = [this](int button, int, double x, double y) { Title_MouseMove(button, x, y); };
+    }
+    Image2->MouseUp = [](int, int, double, double) {
+        shared.DragX = 0;
+        shared.DragY = 0;
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto box = std::make_unique<host::PictureBox>(*this, PicTitle->hwnd(), RGB(0, 40, 90));
+        box->Move(0, TitleButtonTop, TitleButtonWidth, TitleButtonHeight);
+        const PixelArt& art = TitleButtonPictures()[static_cast<std::size_t>(i)];
+        box->Paint = [&art](HDC dc, const RECT& client) { PaintArt(dc, art, client, false); };
+        box->Click = [this, i] { picCmd_Click(i); };
+        picCmd.Add(i, std::move(box));
+    }
+
+    for (int i = 0; i <= 10; ++i) {
+        auto button = std::make_unique<ZelButtonOXP>(self, IdButtons + i, L"cmd", ProgramButtonDesign(L"cmd"));
+        CommandButton entry{std::move(button), {}};
+        entry.place = host::Control(entry.button->hwnd(), this);
+        entry.button->Click = [this, i] { cmd_Click(i); };
+        entry.button->MouseMove = [this, i](int&, int&, float&, float&) { cmd_MouseMove(i); };
+        entry.place.Move(0, ButtonTop, 1000, ButtonHeight);
+        cmd.Add(i, std::make_unique<CommandButton>(std::move(entry)));
+    }
+    cmd(5).button->SetCaption(L"Power");
+
+    lvDir.Create(self, IdList, RECT{0, 0, 100, 100});
+    lvDirPlace = host::Control(lvDir.hwnd(), this);
+    SendMessageW(lvDir.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    lvDir.SetImageLists(listLarge_.get(), listSmall_.get());
+
+    Drive.Create(self, IdDrive, RECT{0, 0, 100, 22});
+    DrivePlace = host::Control(Drive.hwnd(), this);
+    Drive.Change = [this] { Drive_Change(); };
+    Directory.Create(self, IdDirectory, RECT{0, 0, 100, 100});
+    DirectoryPlace = host::Control(Directory.hwnd(), this);
+    Directory.Change = [this] { Directory_Change(); };
+    Directory.MouseMove = [this] { ShowStatus(2, shared.LangText[13]); };
+    for (HWND list : {Drive.hwnd(), Directory.hwnd()})
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+
+    StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, self,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdStatus)), GetModuleHandleW(nullptr),
+                                nullptr);
+    StatusBarPlace = host::Control(StatusBar, this);
+    SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    SetStatusText(1, L"Vistora 5.5");
+
+    MouseMove = [this](int, int, double, double) {
+        ShowStatus(2, shared.LangText[28]);
+        ShowStatus(3, L"");
+    };
+}
+
+void frmMain::Form_Load()
+{
+    LoadPictures();
+    CreateControls();
+
+    // 1. Hidden until the end of start-up; the language buttons wait for the language.
+    Hide();
+    cmd(3).place.SetVisible(false);
+    cmd(4).place.SetVisible(false);
+    ButtonCount = 11;
+    shared.CaptionPad = L"  ";
+    cmd(1).button->SetEnabled(false);
+    cmd(9).button->SetEnabled(false);
+
+    // 2. The parts below the banner take their places from it.
+    Picture1->SetLeft(0);
+    const double bannerBottom = Picture1->Top() + Picture1->Height();
+    Image1->Move(0, bannerBottom + 10, Image1->Width(), Image1->Height());
+    lvDirPlace.Move(450, bannerBottom + 300, lvDirPlace.Width(), lvDirPlace.Height());
+    DrivePlace.SetTop(lvDirPlace.Top());
+    DirectoryPlace.SetTop(DrivePlace.Top() + DrivePlace.Height() + 20);
+    cmd(0).place.SetLeft(30);
+
+    // 3 and 5. The three columns, aligned left, right and centred.
+    const int columnWidths[] = {screen::ToPixels(lvDirPlace.Width() - 2350), screen::ToPixels(1700),
+                                screen::ToPixels(1400)};
+    const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_WIDTH | LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
+        column.cx = columnWidths[i];
+        column.fmt = formats[i];
+        column.pszText = const_cast<wchar_t*>(L"");
+        column.iSubItem = i;
+        ListView_InsertColumn(lvDir.hwnd(), i, &column);
+    }
+
+    // 4. Placement.
+    PlaceAtStoredPlacement();
+
+    // 6. One layout now; from here on resizes wait for the end of start-up.
+    FormReady = 1;
+    GO_Resize();
+    FormReady = 0;
+
+    // 7.
+    shared.ProgramFolder = ExecutableFolder();
+    if (OpenClipboard(hwnd())) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+
+    // 8 and 9.
+    ReadOptionsFile();
+    shared.AuthorMail = Author;
+
+    // 10. Each command button shows its picture.
+    for (int k = 0; k <= 10; ++k) {
+        cmd(k).place.SetTop(ButtonTop);
+        cmd(k).button->SetPictureNormal(ButtonPicture(k + 1));
+    }
+    cmd(10).button->SetPictureNormal(ButtonPicture(13));
+
+    // 11. A missing language file ends the program here.
+    LoadLanguageFile();
+
+    // 12.
+    if (shared.LangCode == L"OWN")
+        cmd(4).place.SetVisible(true);
+    else
+        cmd(3).place.SetVisible(true);
+
+    // 13 to 15.
+    PointBrowserAtStartFolder();
+    shared.ShowFile.clear();
+    GO_Add();
+
+    // 16.
+    FindTextEditor();
+
+    // 17.
+    lvDirPlace.SetVisible(true);
+    DirectoryPlace.SetVisible(true);
+    DrivePlace.SetVisible(true);
+
+    // 18.
+    LocatePresenter();
+
+    // 19.
+    Show();
+    SetForegroundWindow(hwnd());
+    cmd(0).place.SetFocus();
+
+    // 20. The probe answers in ZelSuite.tmp; a missing probe simply means "not on line".
+    shared.LastTaskId = static_cast<std::intptr_t>(
+        host::StartProcess(L"\"" + shared.ProgramFolder + L"\\brannox.exe\"", host::WindowStyle::Hide));
+
+    // 21.
+    FormReady = 1;
+}
+
+void frmMain::PlaceAtStoredPlacement()
+{
+    const double screenWidth = screen::WidthTwips();
+    const double screenHeight = screen::HeightTwips();
+    double left = 0, top = 0, width = 0, height = 0;
+    const bool usable =
+        ParseNumber(host::GetSetting(AppTitle, SettingsSection, L"MainLeft", L"0"), left) &&
+        ParseNumber(host::GetSetting(AppTitle, SettingsSection, L"MainTop", L"0"), top) &&
+        ParseNumber(host::GetSetting(AppTitle, SettingsSection, L"MainWidth", NumberText(screenWidth)), width) &&
+        ParseNumber(host::GetSetting(AppTitle, SettingsSection, L"MainHeight", NumberText(screenHeight)), height) &&
+        width >= 0 && height >= 0;
+    if (usable)
+        Move(left, top, width, height);
+    else
+        Move(0, 0, screenWidth, screenHeight);
+}
+
+void frmMain::ReadOptionsFile()
+{
+    const auto bytes = host::ReadFileBytes(shared.ProgramFolder + L"\\Vistora.opt");
+    Options options = ParseOptions(bytes ? &*bytes : nullptr, host::FromAnsi);
+    shared.LangCode = options.LangCode;
+    shared.CurrentFolder = options.CurrentFolder;
+}
+
+void frmMain::LoadLanguageFile()
+{
+    int flag = 0;
+    if (!ReadConfigFile(&flag)) {
+        ShowConfigFileMissing();
+        ExitProcess(0);
+    }
+    if (flag >= 1 && flag <= static_cast<int>(ImageFlag.size()))
+        cmd(3).button->SetPictureNormal(ImageFlag[static_cast<std::size_t>(flag - 1)]);
+    ApplyLanguage();
+}
+
+void frmMain::ApplyLanguage()
+{
+    ApplyLanguageTables();
+    const std::wstring& pad = shared.CaptionPad;
+    const auto& caption = shared.LangCaption;
+    cmd(2).button->SetCaption(pad + caption[6]);
+    cmd(3).button->SetCaption(pad + caption[5]);
+    cmd(4).button->SetCaption(pad + caption[5]);
+    cmd(6).button->SetCaption(pad + caption[3]);
+    cmd(7).button->SetCaption(pad + caption[4]);
+    cmd(0).button->SetCaption(pad + caption[1]);
+    cmd(1).button->SetCaption(pad + caption[17]);
+    cmd(8).button->SetCaption(cmd(0).button->Caption());
+    cmd(9).button->SetCaption(pad + caption[18]);
+    cmd(10).button->SetCaption(pad + caption[21]);
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = const_cast<wchar_t*>(shared.LangText[35 + i].c_str());
+        ListView_SetColumn(lvDir.hwnd(), i, &column);
+    }
+}
+
+void frmMain::PointBrowserAtStartFolder()
+{
+    shared.StartFolder = shared.CurrentFolder;
+    const bool changed = !shared.StartFolder.empty() && SetCurrentDirectoryW(shared.StartFolder.c_str());
+    if (!changed) {
+        SetCurrentDirectoryW(L"c:\\");
+        shared.CurrentFolder = L"c:\\";
+        shared.StartFolder = L"c:\\";
+    }
+    Drive.SetDrive(shared.StartFolder);
+    shared.FilePattern.clear();
+    for (wchar_t c : shared.DataExtension)
+        if (c != L' ') shared.FilePattern += c;
+    FileDir.SetPattern(shared.FilePattern);
+    wchar_t current[MAX_PATH * 2];
+    DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
+    Directory.SetPath(n ? std::wstring(current, n) : shared.StartFolder);
+    FileDir.SetPath(Directory.Path());
+    shared.CurrentFolder = Directory.Path();
+}
+
+void frmMain::FindTextEditor()
+{
+    const std::wstring languageFile = shared.ProgramFolder + L"\\Vistora.Txt";
+    if (!host::FileExists(languageFile)) return;
+    std::wstring buffer(500, L'\0');
+    shared.LastTaskId =
+        reinterpret_cast<std::intptr_t>(FindExecutableW(languageFile.c_str(), L"", buffer.data()));
+    shared.TextEditorPath = CutAtNul(buffer);
+}
+
+void frmMain::Form_Resize()
+{
+    if (StatusBar) {
+        SendMessageW(StatusBar, WM_SIZE, 0, 0);
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        const int width = client.right;
+        int edges[3] = {std::max(1, width / 6), std::max(2, width - std::max(140, width / 6)), -1};
+        SendMessageW(StatusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    }
+    if (PicTitle) PicTitle->SetWidth(ScaleWidth());
+    if (FormReady == 1) GO_Resize();
+}
+
+void frmMain::GO_Resize()
+{
+    if (Minimized() || !PicTitle) return;
+    MainLayoutInput in;
+    in.clientWidth = ScaleWidth();
+    in.clientHeight = ScaleHeight();
+    in.outerWidth = Width();
+    in.buttonCount = ButtonCount;
+    for (int i = 0; i < 3; ++i) in.titleButtonWidth[static_cast<std::size_t>(i)] = picCmd(i).Width();
+    in.titleHeight = PicTitle->Height();
+    in.bannerTop = Picture1->Top();
+    in.bannerHeight = Picture1->Height();
+    in.statusHeight = StatusBarPlace.Height();
+    in.listLeft = lvDirPlace.Left();
+    in.driveHeight = DrivePlace.Height();
+    in.column2Width = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 1));
+    in.column3Width = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 2));
+    in.fileCount = FileDir.Count();
+    in.rowHeight = RowHeight;
+    in.visibleRows = shared.VisibleRows;
+    const MainLayout out = ComputeMainLayout(in);
+
+    for (int i = 0; i < 3; ++i) picCmd(i).SetLeft(out.titleButtonLeft[static_cast<std::size_t>(i)]);
+    for (int k = 0; k <= 10; ++k)
+        cmd(k).place.Move(out.buttonLeft[static_cast<std::size_t>(k)], cmd(k).place.Top(), out.buttonWidth,
+                          cmd(k).place.Height());
+    Image2->SetWidth(out.titleImageWidth);
+    Picture1->SetWidth(out.bannerWidth);
+    Image1->Move(Image1->Left(), Image1->Top(), out.backgroundWidth, out.backgroundHeight);
+    lvDirPlace.Move(lvDirPlace.Left(), lvDirPlace.Top(), out.listWidth, out.listHeight);
+    DrivePlace.Move(out.driveLeft, DrivePlace.Top(), out.driveWidth, DrivePlace.Height());
+    DirectoryPlace.Move(out.driveLeft, DirectoryPlace.Top(), out.driveWidth, out.directoryHeight);
+    shared.VisibleRows = out.visibleRows;
+    ListView_SetColumnWidth(lvDir.hwnd(), 0, screen::ToPixels(out.column1Width));
+}
+
+void frmMain::Form_QueryUnload(bool& cancel)
+{
+    // The window closes only through GO_Exit, which saves what the next start needs.
+    cancel = true;
+    GO_Exit();
+}
+
+void frmMain::GO_Exit()
+{
+    // 1. Placement. A minimised window reports where its icon sits; keep the restored place.
+    double left = Left(), top = Top(), width = Width(), height = Height();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (Minimized() && GetWindowPlacement(hwnd(), &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        left = screen::ToTwips(r.left);
+        top = screen::ToTwips(r.top);
+        width = screen::ToTwips(r.right - r.left);
+        height = screen::ToTwips(r.bottom - r.top);
+    }
+    host::SaveSetting(AppTitle, SettingsSection, L"MainLeft", NumberText(left));
+    host::SaveSetting(AppTitle, SettingsSection, L"MainTop", NumberText(top));
+    host::SaveSetting(AppTitle, SettingsSection, L"MainWidth", NumberText(width));
+    host::SaveSetting(AppTitle, SettingsSection, L"MainHeight", NumberText(height));
+
+    // 2. Every later step ignores its own failure.
+    host::DeleteFileQuietly(shared.ProgramFolder + L"\\ZelSuite.tmp");
+    SetCurrentDirectoryW(shared.ProgramFolder.c_str());
+    host::WriteAnsiLines(shared.ProgramFolder + L"\\Vistora.opt", {shared.LangCode, shared.CurrentFolder});
+    ExitProcess(0);
+}
+
+std::wstring frmMain::StatusText(int panel) const
+{
+    if (panel < 1 || panel > 3) return {};
+    return statusTexts_[static_cast<std::size_t>(panel)];
+}
+
+void frmMain::SetStatusText(int panel, const std::wstring& text)
+{
+    if (panel < 1 || panel > 3) return;
+    statusTexts_[static_cast<std::size_t>(panel)] = text;
+    if (StatusBar) SendMessageW(StatusBar, SB_SETTEXTW, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void frmMain::ShowStatus(int panel, const std::wstring& text)
+{
+    // Mouse moves come in floods; rewrite a panel only when its text changes.
+    if (StatusText(panel) != text) SetStatusText(panel, text);
+}
+
+void frmMain::Title_MouseDown(double x, double y)
+{
+    shared.DragX = static_cast<int>(x);
+    shared.DragY = RoundHalfEven(y);
+}
+
+void frmMain::Title_MouseMove(int button, double x, double y)
+{
+    if (button != 1) return;
+    Move(Left() - (shared.DragX - x), Top() - (shared.DragY - y));
+}
+
+std::optional<LRESULT> frmMain::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NOTIFY) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == lvDir.hwnd()) {
+            if (header->code == NM_CLICK) lvDir_Click();
+            if (header->code == NM_DBLCLK) lvDir_DblClick();
+        }
+    }
+    (void)wParam;
+    return std::nullopt;
+}
