@@ -12,7 +12,7 @@ int Clamp(int v, int s)
 }
 } // namespace
 
-Rgb ShiftColor(Rgb c, int step, bool softBevel)
+RgbColor ShiftColor(RgbColor c, int step, bool softBevel)
 {
     const int s = softBevel ? step / 2 : step;
     const int r = Clamp(RedOf(c) + s, s);

@@ -3,8 +3,8 @@
 #include "controls/ButtonColor.h"
 
 namespace {
-constexpr Rgb BorderColor = MakeRgb(0, 60, 115);
-constexpr Rgb BorderCornerColor = MakeRgb(16, 77, 123);
+constexpr RgbColor BorderColor = MakeRgb(0, 60, 115);
+constexpr RgbColor BorderCornerColor = MakeRgb(16, 77, 123);
 
 // Everything a look needs, with ShiftColor bound to the button's bevel softness.
 struct Painter {
@@ -14,9 +14,9 @@ struct Painter {
     int H = s.Layout.Height;
     const ButtonPalette& pal = s.Palette;
 
-    Rgb Shift(Rgb color, int step) const { return ShiftColor(color, step, s.SoftBevel); }
+    RgbColor Shift(RgbColor color, int step) const { return ShiftColor(color, step, s.SoftBevel); }
 
-    void Corners(Rgb color) const
+    void Corners(RgbColor color) const
     {
         c.Pixel(1, 1, color);
         c.Pixel(1, H - 2, color);
@@ -31,7 +31,7 @@ struct Painter {
     }
 
     // The four frame lines shared by the hover and focus frames.
-    void FrameLines(Rgb bottom, Rgb top, Rgb second, Rgb sides) const
+    void FrameLines(RgbColor bottom, RgbColor top, RgbColor second, RgbColor sides) const
     {
         c.Line(2, H - 2, W - 2, H - 2, bottom);
         c.Line(2, 1, W - 2, 1, top);
@@ -54,7 +54,7 @@ struct Painter {
             c.FrameBox(1, 2, W - 2, H - 4, MakeRgb(140, 174, 231));
             FrameLines(MakeRgb(107, 130, 239), MakeRgb(206, 231, 255), MakeRgb(189, 215, 247), MakeRgb(181, 209, 240));
         } else {
-            const Rgb b = pal.BaseColor;
+            const RgbColor b = pal.BaseColor;
             c.Line(2, H - 2, W - 2, H - 2, Shift(b, -48));
             c.Line(1, H - 3, W - 2, H - 3, Shift(b, -32));
             c.Line(W - 2, 2, W - 2, H - 2, Shift(b, -36));
@@ -69,7 +69,7 @@ struct Painter {
 
     void PressedLook() const
     {
-        const Rgb p = Shift(pal.BaseColor, -32);
+        const RgbColor p = Shift(pal.BaseColor, -32);
         const double d = 25.0 / H;
         for (int i = 1; i <= H; ++i) c.Line(0, H - i, W, H - i, Shift(p, RoundHalfEven(-d * i)));
         DrawCaption(s, c, CaptionMode::Pressed);
@@ -125,7 +125,7 @@ void DrawCaption(const ButtonState& state, Canvas& canvas, CaptionMode mode)
     case CaptionMode::Pressed: break; // keeps the colour of the previous paint
     }
     const Rect& box = mode == CaptionMode::Pressed ? state.Layout.PressedTextRect : state.Layout.TextRect;
-    canvas.DrawText(state.Caption, box, textflags::WordBreak | textflags::VCenter | textflags::Center);
+    canvas.PaintText(state.Caption, box, textflags::WordBreak | textflags::VCenter | textflags::Center);
 }
 
 void DrawPicture(const ButtonState& state, Canvas& canvas, PictureMode mode)
@@ -175,8 +175,8 @@ void DrawPicture(const ButtonState& state, Canvas& canvas, PictureMode mode)
     }
 }
 
-void BlitPicture(Canvas& canvas, int x, int y, int w, int h, const ButtonPicture& picture, Rgb mask, bool useMask,
-                 Rgb background, const BlitEffects& fx)
+void BlitPicture(Canvas& canvas, int x, int y, int w, int h, const ButtonPicture& picture, RgbColor mask, bool useMask,
+                 RgbColor background, const BlitEffects& fx)
 {
     if (w <= 0 || h <= 0) return;
     PixelBlock source(w, h);

@@ -14,12 +14,12 @@ void DrawCaption(const ButtonState& state, Canvas& canvas, CaptionMode mode);
 void DrawPicture(const ButtonState& state, Canvas& canvas, PictureMode mode);
 
 struct BlitEffects {
-    std::optional<Rgb> Shade; // every drawn pixel takes this colour
+    std::optional<RgbColor> Shade; // every drawn pixel takes this colour
     bool SkipBright = false;  // with a shade: leave pixels brighter than mid-grey out
     bool Greyscale = false;
     bool Fade = false; // two thirds picture, one third background
 
-    static BlitEffects Shaded(Rgb shade, bool skipBright)
+    static BlitEffects Shaded(RgbColor shade, bool skipBright)
     {
         BlitEffects e;
         e.Shade = shade;
@@ -42,5 +42,5 @@ struct BlitEffects {
 
 // Composites the picture's top-left w x h pixels onto the canvas at (x, y). Pixels equal to
 // `mask` stay transparent unless `useMask` is false; `background` lies under icons.
-void BlitPicture(Canvas& canvas, int x, int y, int w, int h, const ButtonPicture& picture, Rgb mask, bool useMask,
-                 Rgb background, const BlitEffects& effects);
+void BlitPicture(Canvas& canvas, int x, int y, int w, int h, const ButtonPicture& picture, RgbColor mask, bool useMask,
+                 RgbColor background, const BlitEffects& effects);

@@ -13,7 +13,7 @@ public:
     virtual int HeightHimetric() const = 0;
     // The top-left block.Width() x block.Height() pixels of the picture. Pictures with
     // transparent parts (icons) are drawn on a square of `background` first.
-    virtual void Render(Rgb background, PixelBlock& block) const = 0;
+    virtual void Render(RgbColor background, PixelBlock& block) const = 0;
 };
 
 using PicturePtr = std::shared_ptr<const ButtonPicture>;

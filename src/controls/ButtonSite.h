@@ -20,9 +20,9 @@ public:
     virtual ~ButtonSite() = default;
 
     // Colours
-    virtual Rgb TranslateColor(std::uint32_t oleColor) = 0; // 0 when it cannot be translated
-    virtual Rgb SysColor(int index) = 0;
-    virtual void ContainerColors(Rgb& back, Rgb& text) = 0; // of the hosting window
+    virtual RgbColor TranslateColor(std::uint32_t oleColor) = 0; // 0 when it cannot be translated
+    virtual RgbColor SysColor(int index) = 0;
+    virtual void ContainerColors(RgbColor& back, RgbColor& text) = 0; // of the hosting window
 
     // The retained drawing surface and the window around it
     virtual Canvas& Surface() = 0;

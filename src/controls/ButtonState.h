@@ -15,13 +15,13 @@ constexpr std::uint8_t StatePressed = 2;
 constexpr std::uint32_t DefaultMaskColor = 12632256;
 
 struct ButtonPalette {
-    Rgb FaceColor = 0;
-    Rgb BaseColor = 0;
-    Rgb HighlightColor = 0;
-    Rgb ShadowColor = 0;
-    Rgb TextColor = 0;
-    Rgb TextOverColor = 0;
-    Rgb MaskRGB = 0;
+    RgbColor FaceColor = 0;
+    RgbColor BaseColor = 0;
+    RgbColor HighlightColor = 0;
+    RgbColor ShadowColor = 0;
+    RgbColor TextColor = 0;
+    RgbColor TextOverColor = 0;
+    RgbColor MaskRGB = 0;
 };
 
 struct ButtonLayout {

@@ -6,15 +6,15 @@
 #include <vector>
 
 // 0x00BBGGRR, as GDI's COLORREF.
-using Rgb = std::uint32_t;
+using RgbColor = std::uint32_t;
 
-constexpr Rgb MakeRgb(int r, int g, int b)
+constexpr RgbColor MakeRgb(int r, int g, int b)
 {
-    return static_cast<Rgb>(r & 0xFF) | (static_cast<Rgb>(g & 0xFF) << 8) | (static_cast<Rgb>(b & 0xFF) << 16);
+    return static_cast<RgbColor>(r & 0xFF) | (static_cast<RgbColor>(g & 0xFF) << 8) | (static_cast<RgbColor>(b & 0xFF) << 16);
 }
-constexpr int RedOf(Rgb c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Rgb c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Rgb c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(RgbColor c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(RgbColor c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(RgbColor c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 struct Rect {
     int Left = 0;
@@ -49,12 +49,12 @@ public:
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
 
     // Pixel (x, y) with y counted from the top, as the control sees it.
-    Rgb At(int x, int y) const
+    RgbColor At(int x, int y) const
     {
         const std::uint8_t* p = Address(x, y);
         return MakeRgb(p[2], p[1], p[0]);
     }
-    void Set(int x, int y, Rgb c)
+    void Set(int x, int y, RgbColor c)
     {
         std::uint8_t* p = Address(x, y);
         p[0] = static_cast<std::uint8_t>(BlueOf(c));
@@ -79,16 +79,16 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
     // Fills (x, y)-(x + w, y + h).
-    virtual void FillBox(int x, int y, int w, int h, Rgb c) = 0;
+    virtual void FillBox(int x, int y, int w, int h, RgbColor c) = 0;
     // A one-pixel outline just inside (x, y)-(x + w, y + h).
-    virtual void FrameBox(int x, int y, int w, int h, Rgb c) = 0;
+    virtual void FrameBox(int x, int y, int w, int h, RgbColor c) = 0;
     // A one-pixel line from (x1, y1) up to, not including, (x2, y2).
-    virtual void Line(int x1, int y1, int x2, int y2, Rgb c) = 0;
-    virtual void Pixel(int x, int y, Rgb c) = 0;
-    virtual void SetTextColor(Rgb c) = 0;
+    virtual void Line(int x1, int y1, int x2, int y2, RgbColor c) = 0;
+    virtual void Pixel(int x, int y, RgbColor c) = 0;
+    virtual void SetTextColor(RgbColor c) = 0;
     // The rectangle the text needs when laid out from `start` (DrawText with CalcRect).
     virtual Rect MeasureText(const std::wstring& text, Rect start, unsigned flags) = 0;
-    virtual void DrawText(const std::wstring& text, Rect box, unsigned flags) = 0;
+    virtual void PaintText(const std::wstring& text, Rect box, unsigned flags) = 0;
     // Copies block.Width() x block.Height() pixels at (x, y) into the block, or back out of it.
     virtual void ReadBlock(int x, int y, PixelBlock& block) = 0;
     virtual void WriteBlock(int x, int y, const PixelBlock& block) = 0;

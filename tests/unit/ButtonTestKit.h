@@ -16,11 +16,11 @@ public:
         std::wstring Text;
         Rect Box;
         unsigned Flags;
-        Rgb Color;
+        RgbColor Color;
     };
 
-    PixelCanvas(int width, int height, Rgb fill = 0) { Resize(width, height, fill); }
-    void Resize(int width, int height, Rgb fill = 0)
+    PixelCanvas(int width, int height, RgbColor fill = 0) { Resize(width, height, fill); }
+    void Resize(int width, int height, RgbColor fill = 0)
     {
         width_ = width;
         height_ = height;
@@ -28,19 +28,19 @@ public:
     }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    Rgb At(int x, int y) const { return pixels_.at(static_cast<std::size_t>(y) * width_ + x); }
+    RgbColor At(int x, int y) const { return pixels_.at(static_cast<std::size_t>(y) * width_ + x); }
 
     std::vector<TextCall> Texts;
     int Operations = 0; // every drawing call, to tell whether a paint happened
-    Rgb TextColor = 0;
+    RgbColor TextColor = 0;
 
-    void FillBox(int x, int y, int w, int h, Rgb c) override
+    void FillBox(int x, int y, int w, int h, RgbColor c) override
     {
         ++Operations;
         for (int yy = y; yy < y + h; ++yy)
             for (int xx = x; xx < x + w; ++xx) Put(xx, yy, c);
     }
-    void FrameBox(int x, int y, int w, int h, Rgb c) override
+    void FrameBox(int x, int y, int w, int h, RgbColor c) override
     {
         ++Operations;
         if (w <= 0 || h <= 0) return;
@@ -53,7 +53,7 @@ public:
             Put(x + w - 1, yy, c);
         }
     }
-    void Line(int x1, int y1, int x2, int y2, Rgb c) override
+    void Line(int x1, int y1, int x2, int y2, RgbColor c) override
     {
         ++Operations;
         const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
@@ -62,18 +62,18 @@ public:
                 y1 + static_cast<int>(std::lround(static_cast<double>(y2 - y1) * i / steps)), c);
         }
     }
-    void Pixel(int x, int y, Rgb c) override
+    void Pixel(int x, int y, RgbColor c) override
     {
         ++Operations;
         Put(x, y, c);
     }
-    void SetTextColor(Rgb c) override { TextColor = c; }
+    void SetTextColor(RgbColor c) override { TextColor = c; }
     Rect MeasureText(const std::wstring& text, Rect start, unsigned) override
     {
         const int chars = static_cast<int>(Visible(text).size());
         return {start.Left, start.Top, start.Left + 6 * chars, start.Top + (chars ? 13 : 0)};
     }
-    void DrawText(const std::wstring& text, Rect box, unsigned flags) override
+    void PaintText(const std::wstring& text, Rect box, unsigned flags) override
     {
         ++Operations;
         Texts.push_back({text, box, flags, TextColor});
@@ -103,27 +103,27 @@ public:
 
 private:
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-    void Put(int x, int y, Rgb c)
+    void Put(int x, int y, RgbColor c)
     {
         if (Inside(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] = c;
     }
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<Rgb> pixels_;
+    std::vector<RgbColor> pixels_;
 };
 
 // A picture from a grid of colours; with `transparent` set it behaves like an icon, whose
 // see-through pixels show the background it is drawn on.
 class GridPicture : public ButtonPicture {
 public:
-    GridPicture(int width, int height, std::vector<Rgb> pixels, std::vector<bool> transparent = {})
+    GridPicture(int width, int height, std::vector<RgbColor> pixels, std::vector<bool> transparent = {})
         : width_(width), height_(height), pixels_(std::move(pixels)), transparent_(std::move(transparent))
     {
     }
     int WidthHimetric() const override { return static_cast<int>(std::lround(width_ * 2540.0 / 96)); }
     int HeightHimetric() const override { return static_cast<int>(std::lround(height_ * 2540.0 / 96)); }
-    void Render(Rgb background, PixelBlock& block) const override
+    void Render(RgbColor background, PixelBlock& block) const override
     {
         for (int y = 0; y < std::min(block.Height(), height_); ++y)
             for (int x = 0; x < std::min(block.Width(), width_); ++x) {
@@ -134,7 +134,7 @@ public:
 
 private:
     int width_, height_;
-    std::vector<Rgb> pixels_;
+    std::vector<RgbColor> pixels_;
     std::vector<bool> transparent_;
 };
 
@@ -148,8 +148,8 @@ public:
     bool Default = false;    // the host's default button
     bool PointerOver = false;
     bool TimerRunning = false;
-    Rgb ContainerBack = MakeRgb(0, 128, 128);
-    Rgb ContainerText = MakeRgb(255, 255, 0);
+    RgbColor ContainerBack = MakeRgb(0, 128, 128);
+    RgbColor ContainerText = MakeRgb(255, 255, 0);
     int Notifications = 0;
     int Presents = 0;
     int Captures = 0;
@@ -159,13 +159,13 @@ public:
     std::wstring WindowText;
     FontDesc WindowFont;
 
-    Rgb TranslateColor(std::uint32_t c) override
+    RgbColor TranslateColor(std::uint32_t c) override
     {
         if (Failing) return 0;
         if (c & 0x80000000u) return SysColor(static_cast<int>(c & 0xFF));
         return (c >> 24) == 0 ? c : 0;
     }
-    Rgb SysColor(int index) override
+    RgbColor SysColor(int index) override
     {
         switch (index) {
         case syscolor::ButtonFace: return MakeRgb(212, 208, 200);
@@ -174,7 +174,7 @@ public:
         default: return 0;
         }
     }
-    void ContainerColors(Rgb& back, Rgb& text) override
+    void ContainerColors(RgbColor& back, RgbColor& text) override
     {
         back = ContainerBack;
         text = ContainerText;

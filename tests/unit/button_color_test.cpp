@@ -6,7 +6,7 @@
 
 TEST(ButtonColor, ShiftColorCapsFloorsAndMovesBlueInProportion)
 {
-    const Rgb face = MakeRgb(236, 233, 216);
+    const RgbColor face = MakeRgb(236, 233, 216);
     EXPECT_EQ(ShiftColor(face, +48, false), MakeRgb(255, 255, 255));
     EXPECT_EQ(ShiftColor(face, +48, true), MakeRgb(255, 255, 243)); // step 24, blue 216 + 27
     EXPECT_EQ(ShiftColor(MakeRgb(0, 0, 0), -48, false), MakeRgb(0, 0, 0));

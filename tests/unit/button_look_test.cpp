@@ -4,8 +4,8 @@
 
 // A 60 x 25 button of the program's design: face RGB(236, 233, 216), so BaseColor is white.
 namespace {
-constexpr Rgb Border = MakeRgb(0, 60, 115);
-constexpr Rgb Corner = MakeRgb(16, 77, 123);
+constexpr RgbColor Border = MakeRgb(0, 60, 115);
+constexpr RgbColor Corner = MakeRgb(16, 77, 123);
 
 void ExpectBorderAndCorners(const PixelCanvas& c)
 {
@@ -29,7 +29,7 @@ TEST(ButtonLooks, UpLookGradientBevelAndBorder)
     ButtonRig rig;
     const PixelCanvas& c = rig.canvas;
     // Rows 3..21 show the gradient, one step darker per row (blue in proportion).
-    const Rgb rows[] = {MakeRgb(252, 252, 252), MakeRgb(251, 251, 250), MakeRgb(250, 250, 249), MakeRgb(249, 249, 248),
+    const RgbColor rows[] = {MakeRgb(252, 252, 252), MakeRgb(251, 251, 250), MakeRgb(250, 250, 249), MakeRgb(249, 249, 248),
                         MakeRgb(248, 248, 246), MakeRgb(247, 247, 245), MakeRgb(246, 246, 244), MakeRgb(245, 245, 242),
                         MakeRgb(244, 244, 241), MakeRgb(243, 243, 240), MakeRgb(242, 242, 238), MakeRgb(241, 241, 237),
                         MakeRgb(240, 240, 236), MakeRgb(239, 239, 234), MakeRgb(238, 238, 233), MakeRgb(237, 237, 232),
@@ -62,7 +62,7 @@ TEST(ButtonLooks, PressedLookIsDarkestAtTheTop)
     ButtonRig rig;
     rig.button.DrawButton(StatePressed, true);
     const PixelCanvas& c = rig.canvas;
-    const Rgb rows[] = {MakeRgb(201, 201, 189), MakeRgb(202, 202, 190), MakeRgb(203, 203, 191), MakeRgb(204, 204, 192),
+    const RgbColor rows[] = {MakeRgb(201, 201, 189), MakeRgb(202, 202, 190), MakeRgb(203, 203, 191), MakeRgb(204, 204, 192),
                         MakeRgb(205, 205, 194), MakeRgb(206, 206, 195), MakeRgb(207, 207, 196), MakeRgb(208, 208, 197),
                         MakeRgb(209, 209, 198), MakeRgb(210, 210, 199), MakeRgb(211, 211, 200), MakeRgb(212, 212, 201),
                         MakeRgb(213, 213, 202), MakeRgb(214, 214, 204), MakeRgb(215, 215, 205), MakeRgb(216, 216, 206),

@@ -130,7 +130,7 @@ TEST(ButtonProperties, WritesRepaintAndNotify)
     EXPECT_EQ(rig.site.Notifications, 3);
 
     // PictureOver repaints only while hovered; UseMaskColor only with a picture.
-    rig.button.SetPictureOver(std::make_shared<GridPicture>(1, 1, std::vector<Rgb>{0}));
+    rig.button.SetPictureOver(std::make_shared<GridPicture>(1, 1, std::vector<RgbColor>{0}));
     rig.button.SetUseMaskColor(false);
     EXPECT_EQ(rig.site.Presents, before);
     EXPECT_EQ(rig.site.Notifications, 5);
@@ -223,10 +223,10 @@ struct EventLog {
     using List = std::vector<std::string>;
 };
 
-constexpr Rgb HoverRed = MakeRgb(255, 0, 0);
-constexpr Rgb PlainLeftBevel = MakeRgb(250, 250, 249);
-constexpr Rgb PressedRow3 = MakeRgb(201, 201, 189);
-constexpr Rgb UpRow3 = MakeRgb(252, 252, 252);
+constexpr RgbColor HoverRed = MakeRgb(255, 0, 0);
+constexpr RgbColor PlainLeftBevel = MakeRgb(250, 250, 249);
+constexpr RgbColor PressedRow3 = MakeRgb(201, 201, 189);
+constexpr RgbColor UpRow3 = MakeRgb(252, 252, 252);
 } // namespace
 
 TEST(ButtonInteraction, HoverStartsOnceAndEndsAtTheNextTick)

@@ -6,22 +6,22 @@
 #include "controls/ButtonPainter.h"
 
 namespace {
-constexpr Rgb Mask = MakeRgb(192, 192, 192);
-constexpr Rgb Red = MakeRgb(200, 40, 40);
-constexpr Rgb White = MakeRgb(255, 255, 255);
-constexpr Rgb Blue = MakeRgb(0, 0, 255);
+constexpr RgbColor Mask = MakeRgb(192, 192, 192);
+constexpr RgbColor Red = MakeRgb(200, 40, 40);
+constexpr RgbColor White = MakeRgb(255, 255, 255);
+constexpr RgbColor Blue = MakeRgb(0, 0, 255);
 
 // 4 x 4 checkerboard of Red and mask pixels, with a white (bright) pixel at (0, 0).
 PicturePtr Checkerboard()
 {
-    std::vector<Rgb> px(16);
+    std::vector<RgbColor> px(16);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) px[y * 4 + x] = (x + y) % 2 ? Mask : Red;
     px[0] = White;
     return std::make_shared<GridPicture>(4, 4, px);
 }
 
-PicturePtr Solid(Rgb c) { return std::make_shared<GridPicture>(4, 4, std::vector<Rgb>(16, c)); }
+PicturePtr Solid(RgbColor c) { return std::make_shared<GridPicture>(4, 4, std::vector<RgbColor>(16, c)); }
 
 enum class Look { Up, Hover, Pressed, Disabled };
 
@@ -46,8 +46,8 @@ struct Scene {
 struct Painted {
     PixelCanvas with{1, 1};
     PixelCanvas without{1, 1};
-    Rgb At(int dx, int dy) const { return with.At(28 + dx, 10 + dy); }
-    Rgb Back(int dx, int dy) const { return without.At(28 + dx, 10 + dy); }
+    RgbColor At(int dx, int dy) const { return with.At(28 + dx, 10 + dy); }
+    RgbColor Back(int dx, int dy) const { return without.At(28 + dx, 10 + dy); }
 };
 
 Painted Paint(int type, Look look, PicturePtr normal, PicturePtr over = nullptr,
@@ -68,7 +68,7 @@ Painted Paint(int type, Look look, PicturePtr normal, PicturePtr over = nullptr,
     return out;
 }
 
-Rgb Faded(Rgb p, Rgb d)
+RgbColor Faded(RgbColor p, RgbColor d)
 {
     return MakeRgb((2 * RedOf(p) + RedOf(d)) / 3, (2 * GreenOf(p) + GreenOf(d)) / 3, (2 * BlueOf(p) + BlueOf(d)) / 3);
 }
@@ -76,7 +76,7 @@ Rgb Faded(Rgb p, Rgb d)
 
 TEST(ButtonPictureSelection, UpLooks)
 {
-    const Rgb shadow = MakeRgb(172, 169, 144);
+    const RgbColor shadow = MakeRgb(172, 169, 144);
 
     // Hovered, type 9: a lifted picture at (-1, -1) over its shadow at (+1, +1).
     Painted p = Paint(9, Look::Hover, Checkerboard());
@@ -129,8 +129,8 @@ TEST(ButtonPictureSelection, PressedLooks)
 
 TEST(ButtonPictureSelection, DisabledLooks)
 {
-    const Rgb shadow = MakeRgb(172, 169, 144);    // ShiftColor(face, -64)
-    const Rgb highlight = MakeRgb(255, 255, 255); // ShiftColor(face, +47)
+    const RgbColor shadow = MakeRgb(172, 169, 144);    // ShiftColor(face, -64)
+    const RgbColor highlight = MakeRgb(255, 255, 255); // ShiftColor(face, +47)
 
     Painted p = Paint(3, Look::Disabled, Checkerboard());
     EXPECT_EQ(p.At(1, 1), MakeRgb(254, 254, 254));
@@ -205,7 +205,7 @@ TEST(ButtonBlit, GreyscaleRoundsHalfToEven)
 TEST(ButtonBlit, FifteenPixelsWideCompositesEveryRow)
 {
     const int w = 15, h = 5;
-    std::vector<Rgb> px;
+    std::vector<RgbColor> px;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) px.push_back(MakeRgb(10 * x + 1, 40 * y + 3, 100 + x + y));
     GridPicture picture(w, h, px);
