@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/Shared.h"
+#include "host/Dialogs.h"
 #include "host/TextFile.h"
 #include "startup/ConfigFile.h"
 #include "startup/LangFile.h"
@@ -16,5 +17,5 @@ bool ReadConfigFile(int* ownLanguageFlag)
 
 void ShowConfigFileMissing()
 {
-    MessageBoxW(nullptr, L"[Vistora.Txt] file not found!", L"Vistora", MB_ICONERROR | MB_OK);
+    host::MsgBox(L"[Vistora.Txt] file not found!", MB_ICONERROR | MB_OK, L"Vistora");
 }
