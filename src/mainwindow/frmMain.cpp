@@ -169,6 +169,7 @@ void frmMain::CreateControls()
         entry.button->Click = [this, i] { cmd_Click(i); };
         entry.button->MouseMove = [this, i](int&, int&, float&, float&) { cmd_MouseMove(i); };
         entry.place.Move(0, ButtonTop, 1000, ButtonHeight);
+        entry.place.SetVisible(true);
         cmd.Add(i, std::make_unique<CommandButton>(std::move(entry)));
     }
     cmd(5).button->SetCaption(L"Power");
@@ -194,6 +195,10 @@ void frmMain::CreateControls()
     StatusBarPlace = host::Control(StatusBar, this);
     SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
     SetStatusText(1, L"Vistora 5.5");
+
+    // The pictures lie under every other part.
+    for (HWND below : {Image2->hwnd(), Picture1->hwnd(), Image1->hwnd()})
+        SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     MouseMove = [this](int, int, double, double) {
         ShowStatus(2, shared.LangText[28]);
