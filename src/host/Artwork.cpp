@@ -1,5 +1,7 @@
 #include "host/Artwork.h"
 
+#include "resources/art/PixelArt.h"
+
 namespace {
 
 // A top-down 32-bit DIB section and a pointer to its pixels.
