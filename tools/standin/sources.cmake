@@ -1,0 +1,1 @@
+set(STANDIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/StandInShow.cpp)
