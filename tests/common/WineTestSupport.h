@@ -148,3 +148,11 @@ inline std::wstring DialogMessageText(HWND dialog)
 }
 
 } // namespace testsupport
+
+namespace testsupport {
+inline bool FileExistsForTest(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+} // namespace testsupport

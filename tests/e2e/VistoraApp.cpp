@@ -1,0 +1,234 @@
+#include "VistoraApp.h"
+
+#include <thread>
+
+namespace e2e {
+
+namespace {
+constexpr wchar_t SettingsKey[] = L"Software\\VB and VBA Program Settings\\Vistora";
+} // namespace
+
+void ForgetSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKey); }
+
+void StoreSetting(const std::wstring& key, const std::wstring& value)
+{
+    HKEY hkey;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, (std::wstring(SettingsKey) + L"\\Settings").c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &hkey, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(hkey, key.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(hkey);
+}
+
+std::wstring StoredSetting(const std::wstring& key)
+{
+    wchar_t buffer[256];
+    DWORD size = sizeof(buffer);
+    if (RegGetValueW(HKEY_CURRENT_USER, (std::wstring(SettingsKey) + L"\\Settings").c_str(), key.c_str(),
+                     RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return L"<missing>";
+    return buffer;
+}
+
+std::vector<std::wstring> FolderFiles(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return names;
+}
+
+VistoraApp::VistoraApp(bool withLanguageFile) : folder_(L"vistora-e2e")
+{
+    const std::wstring source = testsupport::ProgramFolder();
+    for (const auto& name : FolderFiles(source)) {
+        if (!withLanguageFile && lstrcmpiW(name.c_str(), L"Vistora.Txt") == 0) continue;
+        // Only what a fresh installation holds: no answers or options left by earlier runs.
+        if (lstrcmpiW(name.c_str(), L"Vistora.opt") == 0 || lstrcmpiW(name.c_str(), L"ZelSuite.tmp") == 0) continue;
+        CopyFileW((source + L"\\" + name).c_str(), (folder_ / name).c_str(), FALSE);
+    }
+}
+
+VistoraApp::~VistoraApp()
+{
+    if (pi_.hProcess) {
+        if (Running()) {
+            TerminateProcess(pi_.hProcess, 1);
+            WaitForSingleObject(pi_.hProcess, 5000);
+        }
+        CloseHandle(pi_.hProcess);
+        CloseHandle(pi_.hThread);
+    }
+    // The probe may still be writing its answer into the folder.
+    Sleep(200);
+}
+
+bool VistoraApp::Start()
+{
+    std::wstring command = L"\"" + (folder_ / L"Vistora.exe") + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.path().c_str(), &si,
+                          &pi_) != 0;
+}
+
+HWND VistoraApp::WaitForMain(int timeoutMs)
+{
+    testsupport::WaitFor(
+        [&] {
+            main_ = testsupport::FindProcessWindow(pi_.dwProcessId, L"VistoraForm");
+            return main_ != nullptr;
+        },
+        timeoutMs);
+    return main_;
+}
+
+bool VistoraApp::Running() const
+{
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool VistoraApp::WaitForExit(int timeoutMs)
+{
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+template <typename T>
+bool VistoraApp::Remote(UINT msg, WPARAM wParam, T& inOut, std::vector<wchar_t>* text) const
+{
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, Pid());
+    if (!process) return false;
+    const SIZE_T textBytes = text ? text->size() * sizeof(wchar_t) : 0;
+    auto* remote = static_cast<BYTE*>(
+        VirtualAllocEx(process, nullptr, sizeof(T) + textBytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    bool ok = false;
+    if (remote) {
+        T local = inOut;
+        if constexpr (std::is_same_v<T, LVITEMW>) {
+            if (text) {
+                local.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(T));
+                local.cchTextMax = static_cast<int>(text->size());
+            }
+        }
+        if constexpr (std::is_same_v<T, HDITEMW>) {
+            if (text) {
+                local.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(T));
+                local.cchTextMax = static_cast<int>(text->size());
+            }
+        }
+        WriteProcessMemory(process, remote, &local, sizeof(T), nullptr);
+        HWND target = std::is_same_v<T, HDITEMW> ? ListView_GetHeader(List()) : List();
+        SendMessageW(target, msg, wParam, reinterpret_cast<LPARAM>(remote));
+        ok = ReadProcessMemory(process, remote, &inOut, sizeof(T), nullptr);
+        if (text) ReadProcessMemory(process, remote + sizeof(T), text->data(), textBytes, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return ok;
+}
+
+int VistoraApp::RowCount() const { return static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)); }
+
+std::wstring VistoraApp::Cell(int row, int column) const
+{
+    LVITEMW item{};
+    item.iSubItem = column;
+    std::vector<wchar_t> text(512, L'\0');
+    if (!Remote(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), item, &text)) return L"<unreadable>";
+    return text.data();
+}
+
+int VistoraApp::RowIcon(int row) const
+{
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    if (!Remote(LVM_GETITEMW, 0, item)) return -1;
+    return item.iImage + 1;
+}
+
+RECT VistoraApp::RowRect(int row) const
+{
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    Remote(LVM_GETITEMRECT, static_cast<WPARAM>(row), r);
+    MapWindowPoints(List(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring VistoraApp::ColumnHeader(int column) const
+{
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    std::vector<wchar_t> text(256, L'\0');
+    if (!Remote(HDM_GETITEMW, static_cast<WPARAM>(column), item, &text)) return L"<unreadable>";
+    return text.data();
+}
+
+std::wstring VistoraApp::StatusText(int panel) const
+{
+    // Status-bar texts are copied into the caller's buffer by the system for any process.
+    HWND status = Status();
+    const int length = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel - 1), 0));
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, Pid());
+    if (!process) return L"<unreadable>";
+    void* remote = VirtualAllocEx(process, nullptr, text.size() * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+    SendMessageW(status, SB_GETTEXTW, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote, text.data(), text.size() * sizeof(wchar_t), nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return text.data();
+}
+
+void VistoraApp::MoveTo(int x, int y)
+{
+    SetCursorPos(x, y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+    Sleep(60);
+}
+
+void VistoraApp::LeftDown()
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &input, sizeof(input));
+    Sleep(60);
+}
+
+void VistoraApp::LeftUp()
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof(input));
+    Sleep(60);
+}
+
+void VistoraApp::ClickAt(int x, int y)
+{
+    MoveTo(x, y);
+    LeftDown();
+    LeftUp();
+}
+
+void VistoraApp::Click(HWND hwnd)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+} // namespace e2e

@@ -1,0 +1,79 @@
+#pragma once
+// Drives a real Vistora.exe from outside: a scratch program folder, the process, its windows,
+// cross-process list-view reads and real pointer input.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "WineTestSupport.h"
+
+namespace e2e {
+
+// Control ids of the main window's parts.
+constexpr int IdList = 100;
+constexpr int IdDrive = 101;
+constexpr int IdDirectory = 102;
+constexpr int IdStatus = 103;
+constexpr int IdButtons = 200;
+
+// Removes the program's stored placement so that a start is a first start.
+void ForgetSettings();
+void StoreSetting(const std::wstring& key, const std::wstring& value);
+std::wstring StoredSetting(const std::wstring& key);
+
+// Files in a folder, names only.
+std::vector<std::wstring> FolderFiles(const std::wstring& folder);
+
+class VistoraApp {
+public:
+    // A fresh program folder holding copies of the built program's files.
+    explicit VistoraApp(bool withLanguageFile = true);
+    ~VistoraApp();
+
+    const std::wstring& Folder() const { return folder_.path(); }
+    std::wstring File(const std::wstring& name) const { return folder_ / name; }
+
+    // Starts Vistora.exe from the folder; false when it did not start.
+    bool Start();
+    // Waits for the main window to be visible.
+    HWND WaitForMain(int timeoutMs = 20000);
+    HWND Main() const { return main_; }
+    DWORD Pid() const { return pi_.dwProcessId; }
+    bool WaitForExit(int timeoutMs = 10000);
+    bool Running() const;
+
+    HWND Button(int index) const { return GetDlgItem(main_, IdButtons + index); }
+    HWND List() const { return GetDlgItem(main_, IdList); }
+    HWND Directory() const { return GetDlgItem(main_, IdDirectory); }
+    HWND Status() const { return GetDlgItem(main_, IdStatus); }
+
+    int RowCount() const;
+    std::wstring Cell(int row, int column) const;
+    std::wstring StatusText(int panel) const;
+    // The small-icon number of a row (1-based, as the browser numbers its pictures).
+    int RowIcon(int row) const;
+    RECT RowRect(int row) const;
+    std::wstring ColumnHeader(int column) const;
+
+    // Real pointer input at screen pixels.
+    static void MoveTo(int x, int y);
+    static void LeftDown();
+    static void LeftUp();
+    static void ClickAt(int x, int y);
+    // Clicks the middle of a window.
+    static void Click(HWND hwnd);
+
+private:
+    // Runs a list-view request whose answer lands in memory of Vistora's process.
+    template <typename T>
+    bool Remote(UINT msg, WPARAM wParam, T& inOut, std::vector<wchar_t>* text = nullptr) const;
+
+    testsupport::ScratchFolder folder_;
+    PROCESS_INFORMATION pi_{};
+    HWND main_ = nullptr;
+};
+
+} // namespace e2e

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "VistoraApp.h"
+
+using e2e::VistoraApp;
+using testsupport::ReadBytes;
+using testsupport::WaitFor;
+using testsupport::WindowText;
+using testsupport::WriteBytes;
+
+namespace {
+
+bool Visible(HWND hwnd) { return hwnd && IsWindowVisible(hwnd); }
+
+std::wstring Lower(std::wstring text)
+{
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// Answers the presentation program's message, if one comes, so that start-up goes on.
+void DismissPresenterMessage()
+{
+    if (HWND box = FindWindowW(L"#32770", L"Vistora")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+HWND StartAndWait(VistoraApp& app)
+{
+    EXPECT_TRUE(app.Start());
+    HWND main = app.WaitForMain();
+    DismissPresenterMessage();
+    return main;
+}
+
+} // namespace
+
+TEST(MainStart, MissingLanguageFileEndsTheProgramAndWritesNothing)
+{
+    e2e::ForgetSettings();
+    VistoraApp app(false);
+    const auto before = e2e::FolderFiles(app.Folder());
+    ASSERT_TRUE(app.Start());
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = testsupport::FindProcessWindow(app.Pid(), L"#32770")) != nullptr; }, 20000));
+    EXPECT_EQ(WindowText(box), L"Vistora");
+    EXPECT_EQ(testsupport::DialogMessageText(box), L"[Vistora.Txt] file not found!");
+    EXPECT_EQ(testsupport::FindProcessWindow(app.Pid(), L"VistoraForm"), nullptr) << "the main window never shows";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(app.WaitForExit(5000));
+    Sleep(300);
+    EXPECT_EQ(e2e::FolderFiles(app.Folder()), before) << "no options file, no probe answer";
+    EXPECT_EQ(e2e::StoredSetting(L"MainLeft"), L"<missing>") << "no placement saved";
+}
+
+TEST(MainStart, FirstStartCoversTheScreenInEnglishAtTheProgramFolder)
+{
+    e2e::ForgetSettings();
+    VistoraApp app;
+    HWND main = StartAndWait(app);
+    ASSERT_NE(main, nullptr);
+    RECT r;
+    GetWindowRect(main, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(Visible(app.Button(3))) << "English shows the switch to the own language";
+    EXPECT_FALSE(Visible(app.Button(4)));
+    EXPECT_EQ(WindowText(app.Button(0)), L"  Exit");
+    EXPECT_EQ(WindowText(app.Button(8)), L"  Exit");
+    EXPECT_EQ(WindowText(app.Button(5)), L"Power");
+    EXPECT_EQ(app.ColumnHeader(0), L"File name");
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(app.Folder()));
+    EXPECT_FALSE(IsWindowEnabled(app.Button(1)));
+    EXPECT_FALSE(IsWindowEnabled(app.Button(9)));
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    EXPECT_EQ(info.hwndFocus, app.Button(0)) << "the exit button has the focus";
+}
+
+TEST(MainStart, OptionsFileChoosesLanguageAndFolder)
+{
+    e2e::ForgetSettings();
+    {
+        VistoraApp app;
+        WriteBytes(app.File(L"Vistora.opt"), "OWN\r\n");
+        StartAndWait(app);
+        EXPECT_TRUE(Visible(app.Button(3))) << "a single line gives English, even when it says OWN";
+        EXPECT_FALSE(Visible(app.Button(4)));
+    }
+    {
+        VistoraApp app;
+        WriteBytes(app.File(L"Vistora.opt"), "OWN\r\nc:\\windows\r\n");
+        StartAndWait(app);
+        EXPECT_TRUE(Visible(app.Button(4)));
+        EXPECT_FALSE(Visible(app.Button(3)));
+        EXPECT_EQ(WindowText(app.Button(0)), L"  Esci");
+        EXPECT_EQ(Lower(WindowText(app.Directory())), L"c:\\windows");
+    }
+}
+
+TEST(MainStart, FolderOnAVanishedDriveOpensTheRootOfC)
+{
+    e2e::ForgetSettings();
+    // Q: points at a folder that does not exist, as a removed drive would.
+    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
+    VistoraApp app;
+    WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nQ:\\talks\r\n");
+    StartAndWait(app);
+    const std::wstring shown = Lower(WindowText(app.Directory()));
+    DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
+    EXPECT_EQ(shown, L"c:\\");
+}
+
+TEST(MainExit, OrderlyExitWritesTwoLinesAndRemovesTheProbeAnswer)
+{
+    e2e::ForgetSettings();
+    VistoraApp app;
+    HWND main = StartAndWait(app);
+    ASSERT_NE(main, nullptr);
+    // The probe leaves its answer shortly after start-up.
+    WaitFor([&] { return testsupport::FileExistsForTest(app.File(L"ZelSuite.tmp")); }, 10000);
+    const std::wstring folder = WindowText(app.Directory());
+    VistoraApp::Click(app.Button(0));
+    ASSERT_TRUE(app.WaitForExit(10000));
+    std::string expected = "ENG\r\n";
+    for (wchar_t c : folder) expected += static_cast<char>(c);
+    expected += "\r\n";
+    EXPECT_EQ(ReadBytes(app.File(L"Vistora.opt")), expected);
+    EXPECT_FALSE(testsupport::FileExistsForTest(app.File(L"ZelSuite.tmp")));
+    EXPECT_EQ(e2e::StoredSetting(L"MainLeft"), L"0");
+    EXPECT_NE(e2e::StoredSetting(L"MainWidth"), L"<missing>");
+}
+
+TEST(MainWindowDrag, TitleStripMovesTheWindowByTheSameAmount)
+{
+    e2e::ForgetSettings();
+    e2e::StoreSetting(L"MainLeft", L"1500");
+    e2e::StoreSetting(L"MainTop", L"1500");
+    e2e::StoreSetting(L"MainWidth", L"12000");
+    e2e::StoreSetting(L"MainHeight", L"9000");
+    VistoraApp app;
+    HWND main = StartAndWait(app);
+    ASSERT_NE(main, nullptr);
+    RECT before;
+    GetWindowRect(main, &before);
+    EXPECT_EQ(before.left, 100);
+    EXPECT_EQ(before.right - before.left, 800);
+    // 100 twips right and 50 down are about 7 and 3 pixels; drag farther to see it clearly.
+    const int x = before.left + 200, y = before.top + 10;
+    VistoraApp::MoveTo(x, y);
+    VistoraApp::LeftDown();
+    VistoraApp::MoveTo(x + 40, y + 25);
+    VistoraApp::MoveTo(x + 70, y + 30);
+    VistoraApp::LeftUp();
+    Sleep(200);
+    RECT after;
+    GetWindowRect(main, &after);
+    EXPECT_EQ(after.left - before.left, 70);
+    EXPECT_EQ(after.top - before.top, 30);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+}
+
+TEST(MainBrowser, RowsIconsSizesAndTheRowClick)
+{
+    e2e::ForgetSettings();
+    testsupport::ScratchFolder talks(L"talks");
+    WriteBytes(talks / L"MY TALK.PPT", std::string(2048000, 'x'));
+    WriteBytes(talks / L"intro.pps", "pps");
+    WriteBytes(talks / L"CLOSING.Pps", "Pps!");
+    WriteBytes(talks / L"empty.ppt", "");
+    WriteBytes(talks / L"notes.txt", "not a presentation");
+    VistoraApp app;
+    std::string opt = "ENG\r\n";
+    for (wchar_t c : talks.path()) opt += static_cast<char>(c);
+    WriteBytes(app.File(L"Vistora.opt"), opt + "\r\n");
+    StartAndWait(app);
+    ASSERT_EQ(app.RowCount(), 4);
+    std::vector<std::wstring> names;
+    for (int i = 0; i < 4; ++i) names.push_back(app.Cell(i, 0));
+    auto row = [&](const std::wstring& name) {
+        auto it = std::find(names.begin(), names.end(), name);
+        return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+    };
+    const int talk = row(L"My Talk.ppt");
+    ASSERT_GE(talk, 0);
+    EXPECT_EQ(app.Cell(talk, 1), L"2,048,000");
+    EXPECT_EQ(app.RowIcon(talk), 10);
+    EXPECT_EQ(app.Cell(row(L"Empty.ppt"), 1), L"0");
+    // Only the exact spellings ".pps" and ".PPS" get the slide-show icon.
+    EXPECT_EQ(app.RowIcon(row(L"Intro.pps")), 11);
+    EXPECT_EQ(app.RowIcon(row(L"Closing.pps")), 10);
+
+    const int pps = row(L"Intro.pps");
+    RECT r = app.RowRect(pps);
+    VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(app.Button(1)) != 0; }, 3000));
+    EXPECT_FALSE(IsWindowEnabled(app.Button(9))) << "a slide show can't be opened for editing";
+    EXPECT_EQ(app.StatusText(2), L"Selected: Intro.pps");
+    r = app.RowRect(talk);
+    VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(app.Button(9)) != 0; }, 3000));
+}
