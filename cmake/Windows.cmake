@@ -68,3 +68,6 @@ add_custom_target(program ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROGRAM_FILES} ${PROGRAM_DATA} ${PROGRAM_DIR}
   DEPENDS ${PROGRAM_FILES}
   COMMENT "Laying out the program folder")
+
+# Benchmark programs: built with everything else, run by tools/bench.sh.
+include(${CMAKE_SOURCE_DIR}/bench/sources.cmake OPTIONAL)
