@@ -111,6 +111,8 @@ LRESULT CALLBACK IconListHost::HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     if (msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        // Messages of the creation itself already need the window's handle.
+        if (auto* creating = static_cast<IconListHost*>(create->lpCreateParams)) creating->host_ = hwnd;
     }
     auto* self = reinterpret_cast<IconListHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (msg == WM_NCDESTROY) {
