@@ -6,6 +6,7 @@ list(APPEND VISTORA_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/art/MainButtonPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/FlagPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/ShowBarPictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/OtherWindowPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/TitleButtonPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/PenCursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/ListViewIcons.cpp

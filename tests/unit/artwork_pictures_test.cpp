@@ -100,6 +100,9 @@ TEST(ArtworkPicturesSets, CountsAndSizes)
     ExpectSizes(MainButtonPictures(), 13, 16, 16, "main buttons");
     ExpectSizes(FlagPictures(), 16, 16, 16, "flags");
     ExpectSizes(ShowBarPictures(), 7, 16, 16, "show bar");
+    ExpectSizes(NotesEditorPictures(), 4, 16, 16, "notes editor");
+    ExpectSizes(PickerPictures(), 2, 16, 16, "picker");
+    ExpectSizes(VideoPlayerPictures(), 8, 16, 16, "video player");
     ExpectSizes(TitleButtonPictures(), 3, 18, 16, "title buttons");
     ExpectSizes(ListViewSmallIcons(), 11, 16, 16, "small list icons");
     ExpectSizes(ListViewLargeIcons(), 3, 32, 32, "large list icons");
@@ -114,10 +117,12 @@ TEST(ArtworkPicturesSets, ButtonPicturesKeepASilhouetteWhenDisabled)
     // The disabled look paints only pixels that are not bright, so every picture needs
     // enough dark pixels to stay recognisable; and a transparent surround to sit on the face.
     auto dark = [](uint32_t c) { return Alpha(c) > 128 && Red(c) + Green(c) + Blue(c) <= 384; };
-    for (const auto* set : {&MainButtonPictures(), &ShowBarPictures()})
+    for (const auto* set : {&MainButtonPictures(), &ShowBarPictures(), &NotesEditorPictures(), &PickerPictures(),
+                            &VideoPlayerPictures()})
         for (size_t i = 0; i < set->size(); ++i) {
             const PixelArt& a = (*set)[i];
             EXPECT_GE(CountIf(a, dark), 20) << "picture " << i + 1;
+            for (size_t j = 0; j < i; ++j) EXPECT_NE(a.argb, (*set)[j].argb) << "pictures " << j + 1 << " and " << i + 1;
             EXPECT_GE(CountIf(a, [](uint32_t c) { return Alpha(c) == 0; }), 16) << "picture " << i + 1;
         }
 }

@@ -166,7 +166,7 @@ TEST(ArtworkGallery, SavesEveryPictureEnlarged)
 {
     constexpr int Zoom = 4, Gap = 8;
     constexpr COLORREF Face = RGB(236, 233, 216);
-    Surface sheet(1240, 1150, Face);
+    Surface sheet(1240, 1310, Face);
     int y = Gap;
     auto iconRow = [&](const std::vector<PixelArt>& set) {
         int x = Gap, tallest = 0;
@@ -183,6 +183,8 @@ TEST(ArtworkGallery, SavesEveryPictureEnlarged)
     const int mainTop = iconRow(MainButtonPictures());
     const int flagTop = iconRow(FlagPictures());
     iconRow(ShowBarPictures());
+    iconRow(NotesEditorPictures());
+    iconRow(VideoPlayerPictures());
     iconRow(TitleButtonPictures());
     const std::vector<PixelArt> lists{ListViewSmallIcons()[ListSmallPresentation - 1],
                                       ListViewSmallIcons()[ListSmallSlideShow - 1],
@@ -216,5 +218,5 @@ TEST(ArtworkGallery, SavesEveryPictureEnlarged)
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring path = folder + L"\\artwork-gallery.bmp";
     ASSERT_TRUE(sheet.Save(path));
-    EXPECT_GT(testsupport::ReadBytes(path).size(), 1240u * 1150u * 4u);
+    EXPECT_GT(testsupport::ReadBytes(path).size(), 1240u * 1310u * 4u);
 }

@@ -10,6 +10,14 @@ const std::vector<PixelArt>& MainButtonPictures();
 const std::vector<PixelArt>& FlagPictures();
 // Show control bar buttons, 7 pictures of 16x16.
 const std::vector<PixelArt>& ShowBarPictures();
+// Notes editor buttons, 4 pictures of 16x16: exit, the letters "AB" (font), a floppy disk
+// (save), exit.
+const std::vector<PixelArt>& NotesEditorPictures();
+// Special-program picker, 2 pictures of 16x16: exit, play.
+const std::vector<PixelArt>& PickerPictures();
+// Video player bar, 8 pictures of 16x16: exit, stop, play, zoom in, zoom out, full window,
+// volume, exit.
+const std::vector<PixelArt>& VideoPlayerPictures();
 // Title strip buttons picCmd: 0 close, 1 fill the screen, 2 minimise; 18x16 each.
 const std::vector<PixelArt>& TitleButtonPictures();
 

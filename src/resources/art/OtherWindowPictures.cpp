@@ -1,0 +1,197 @@
+#include "resources/art/IconParts.h"
+#include "resources/art/Palette.h"
+#include "resources/art/Pictures.h"
+
+namespace {
+
+PixelArt Letters()
+{
+    return ParseGrid(
+        {
+            "................",
+            "................",
+            "................",
+            "...BB....BBBBB..",
+            "..BBBB...BB..BB.",
+            ".BB..BB..BB..BB.",
+            ".BB..BB..BB.BB..",
+            ".BBBBBB..BBBB...",
+            ".BBBBBB..BB.BB..",
+            ".BB..BB..BB..BB.",
+            ".BB..BB..BB..BB.",
+            ".BB..BB..BB..BB.",
+            ".BB..BB..BBBBB..",
+            "................",
+            ".rrrrrrrrrrrrrr.",
+            "................",
+        },
+        IconLegend());
+}
+
+PixelArt FloppyDisk()
+{
+    return ParseGrid(
+        {
+            ".kkkkkkkkkkkkkk.",
+            ".kbklllllGGlkbk.",
+            ".kbklllllGGlkbk.",
+            ".kbklllllGGlkbk.",
+            ".kbkkkkkkkkkkbk.",
+            ".kbbbbbbbbbbbbk.",
+            ".kbbbbbbbbbbbbk.",
+            ".kbkkkkkkkkkkbk.",
+            ".kbkwwwwwwwwkbk.",
+            ".kbkwGGGGGGwkbk.",
+            ".kbkwwwwwwwwkbk.",
+            ".kbkwGGGGGwwkbk.",
+            ".kbkwwwwwwwwkbk.",
+            ".kbkwwwwwwwwkbk.",
+            ".kBBBBBBBBBBBBk.",
+            ".kkkkkkkkkkkkkk.",
+        },
+        IconLegend());
+}
+
+PixelArt Stop()
+{
+    return ParseGrid(
+        {
+            "................",
+            "................",
+            "..kkkkkkkkkkkk..",
+            "..korrrrrrrrRk..",
+            "..korrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..krrrrrrrrrRk..",
+            "..kRRRRRRRRRRk..",
+            "..kkkkkkkkkkkk..",
+            "................",
+            "................",
+        },
+        IconLegend());
+}
+
+PixelArt ZoomIn()
+{
+    return ParseGrid(
+        {
+            "...kkkkk........",
+            ".kkwcccckk......",
+            ".kwccccccck.....",
+            "kwcccBcccck.....",
+            "kccccBcccck.....",
+            "kccBBBBBcck.....",
+            "kccccBcccck.....",
+            "kccccBcccck.....",
+            ".kcccccccck.....",
+            ".kkcccckkkdk....",
+            "...kkkkk.kddk...",
+            "..........kddk..",
+            "...........kddk.",
+            "............kddk",
+            ".............kdk",
+            "..............k.",
+        },
+        IconLegend());
+}
+
+PixelArt ZoomOut()
+{
+    return ParseGrid(
+        {
+            "...kkkkk........",
+            ".kkwcccckk......",
+            ".kwccccccck.....",
+            "kwcccccccck.....",
+            "kccccccccck.....",
+            "kccBBBBBcck.....",
+            "kccccccccck.....",
+            "kccccccccck.....",
+            ".kcccccccck.....",
+            ".kkcccckkkdk....",
+            "...kkkkk.kddk...",
+            "..........kddk..",
+            "...........kddk.",
+            "............kddk",
+            ".............kdk",
+            "..............k.",
+        },
+        IconLegend());
+}
+
+// Arrows out to the four corners around a small screen.
+PixelArt FullWindow()
+{
+    return ParseGrid(
+        {
+            "BBBBB......BBBBB",
+            "BBBB........BBBB",
+            "BBB..........BBB",
+            "BB.B........B.BB",
+            "B...B......B...B",
+            ".....B....B.....",
+            "......kkkk......",
+            "......kcck......",
+            "......kcck......",
+            "......kkkk......",
+            ".....B....B.....",
+            "B...B......B...B",
+            "BB.B........B.BB",
+            "BBB..........BBB",
+            "BBBB........BBBB",
+            "BBBBB......BBBBB",
+        },
+        IconLegend());
+}
+
+PixelArt Speaker()
+{
+    return ParseGrid(
+        {
+            "................",
+            "........k.......",
+            ".......kk....b..",
+            "......kGk..b..b.",
+            ".....kGGk...b..b",
+            "kkkkkGGGk.b..b.b",
+            "kgGGGGGGk.b..b.b",
+            "kgGGGGGGk.b..b.b",
+            "kgGGGGGGk.b..b.b",
+            "kgGGGGGGk.b..b.b",
+            "kkkkkGGGk.b..b.b",
+            ".....kGGk...b..b",
+            "......kGk..b..b.",
+            ".......kk....b..",
+            "........k.......",
+            "................",
+        },
+        IconLegend());
+}
+
+} // namespace
+
+const std::vector<PixelArt>& NotesEditorPictures()
+{
+    static const std::vector<PixelArt> pictures{ExitDoor(DoorLook::Wooden), Letters(), FloppyDisk(),
+                                                ExitDoor(DoorLook::Steel)};
+    return pictures;
+}
+
+const std::vector<PixelArt>& PickerPictures()
+{
+    static const std::vector<PixelArt> pictures{ExitDoor(DoorLook::Wooden), PlayTriangle(true)};
+    return pictures;
+}
+
+const std::vector<PixelArt>& VideoPlayerPictures()
+{
+    static const std::vector<PixelArt> pictures{ExitDoor(DoorLook::Wooden), Stop(),     PlayTriangle(true),
+                                                ZoomIn(),                   ZoomOut(),  FullWindow(),
+                                                Speaker(),                  ExitDoor(DoorLook::Steel)};
+    return pictures;
+}
