@@ -28,8 +28,12 @@ TEST(LangFileShipped, EveryLineEndsInCrLfAndEveryByteIsText)
     ASSERT_FALSE(bytes.empty());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "at " << i;
-        if (b == '\r') EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "at " << i;
+        if (b == '\n') {
+            EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "at " << i;
+        }
+        if (b == '\r') {
+            EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "at " << i;
+        }
         // Windows-1252: printable ASCII or a letter from the upper half, nothing a code page lacks.
         EXPECT_TRUE(b == '\r' || b == '\n' || (b >= 0x20 && b < 0x7F) || b >= 0xC0) << "byte " << int(b) << " at " << i;
     }

@@ -41,7 +41,9 @@ TEST_F(LangFileConfig, ReadsVistoraTxtInTheProgramFolder)
     EXPECT_EQ(shared.SpecialProgram, folder / L"a.txt");
     EXPECT_EQ(shared.CurrentFolder, folder.path());
     // Converted with the ANSI code page, Windows-1252 on the test machines.
-    if (GetACP() == 1252) EXPECT_EQ(shared.LangLine[2], L"Caf\u00E8:x");
+    if (GetACP() == 1252) {
+        EXPECT_EQ(shared.LangLine[2], L"Caf\u00E8:x");
+    }
     EXPECT_TRUE(ReadConfigFile()) << "the flag number is optional";
 }
 
