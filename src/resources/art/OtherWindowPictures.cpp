@@ -76,33 +76,10 @@ PixelArt Stop()
         IconLegend());
 }
 
-PixelArt ZoomIn()
+// A magnifying glass with a minus sign, or a plus sign when zooming in.
+PixelArt Magnifier(bool plus)
 {
-    return ParseGrid(
-        {
-            "...kkkkk........",
-            ".kkwcccckk......",
-            ".kwccccccck.....",
-            "kwcccBcccck.....",
-            "kccccBcccck.....",
-            "kccBBBBBcck.....",
-            "kccccBcccck.....",
-            "kccccBcccck.....",
-            ".kcccccccck.....",
-            ".kkcccckkkdk....",
-            "...kkkkk.kddk...",
-            "..........kddk..",
-            "...........kddk.",
-            "............kddk",
-            ".............kdk",
-            "..............k.",
-        },
-        IconLegend());
-}
-
-PixelArt ZoomOut()
-{
-    return ParseGrid(
+    const PixelArt lens = ParseGrid(
         {
             "...kkkkk........",
             ".kkwcccckk......",
@@ -122,6 +99,7 @@ PixelArt ZoomOut()
             "..............k.",
         },
         IconLegend());
+    return plus ? Overlay(lens, ParseGrid({"B", "B", "B", "B", "B"}, IconLegend()), 5, 3) : lens;
 }
 
 // Arrows out to the four corners around a small screen.
@@ -191,7 +169,7 @@ const std::vector<PixelArt>& PickerPictures()
 const std::vector<PixelArt>& VideoPlayerPictures()
 {
     static const std::vector<PixelArt> pictures{ExitDoor(DoorLook::Wooden), Stop(),     PlayTriangle(true),
-                                                ZoomIn(),                   ZoomOut(),  FullWindow(),
+                                                Magnifier(true),            Magnifier(false),  FullWindow(),
                                                 Speaker(),                  ExitDoor(DoorLook::Steel)};
     return pictures;
 }
