@@ -140,9 +140,9 @@ void Pump()
 
 } // namespace
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
-    const int largest = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int largest = argc > 1 ? _wtoi(argv[1]) : 100000;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     HWND window = MakeWindow();
