@@ -12,4 +12,5 @@ list(APPEND VISTORA_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/art/ListViewIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/Scenes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/AboutPictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/IconFile.cpp
 )

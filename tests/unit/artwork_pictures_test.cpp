@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "resources/art/IconFile.h"
 #include "resources/art/Painter.h"
 #include "resources/art/Pictures.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -108,6 +111,8 @@ TEST(ArtworkPicturesSets, CountsAndSizes)
     ExpectSizes(ListViewLargeIcons(), 3, 32, 32, "large list icons");
     EXPECT_EQ(AppIcon().width, 32);
     EXPECT_EQ(AppIcon().height, 32);
+    EXPECT_EQ(AppIconSmall().width, 16);
+    EXPECT_EQ(AppIconSmall().height, 16);
     EXPECT_EQ(PenCursorArt().art.width, 32);
     EXPECT_EQ(PenCursorArt().art.height, 32);
 }
@@ -240,5 +245,63 @@ TEST(ArtworkPicturesScenes, TitleLeavesRoomForLightText)
             for (int x = left; x < left + 300; ++x, ++n)
                 sum += 0.3 * Red(t.at(x, y)) + 0.59 * Green(t.at(x, y)) + 0.11 * Blue(t.at(x, y));
         EXPECT_LT(sum / n, 110) << "text area too bright for " << std::hex << TitleTextColor;
+    }
+}
+
+namespace {
+
+uint32_t Le(const std::string& bytes, size_t at, int size)
+{
+    uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+}
+
+} // namespace
+
+TEST(ArtworkPicturesIconFile, HoldsEveryPictureWithItsMask)
+{
+    PixelArt a(3, 2, ArtRgb(10, 20, 30));
+    a.at(0, 0) = Transparent;
+    const PixelArt b(256, 256, ArtRgb(1, 2, 3));
+    const std::string ico = EncodeIcoFile({a, b});
+    ASSERT_EQ(Le(ico, 0, 2), 0u);
+    ASSERT_EQ(Le(ico, 2, 2), 1u);
+    ASSERT_EQ(Le(ico, 4, 2), 2u);
+    EXPECT_EQ(Le(ico, 6, 1), 3u);
+    EXPECT_EQ(Le(ico, 7, 1), 2u);
+    EXPECT_EQ(Le(ico, 22, 1), 0u); // 256 is written as 0
+    const uint32_t size = Le(ico, 6 + 8, 4), offset = Le(ico, 6 + 12, 4);
+    ASSERT_EQ(offset, 6u + 2 * 16);
+    EXPECT_EQ(size, 40u + 3 * 2 * 4 + 4 * 2);
+    EXPECT_EQ(Le(ico, 6 + 16 + 12, 4), offset + size);
+    EXPECT_EQ(ico.size(), Le(ico, 6 + 16 + 12, 4) + Le(ico, 6 + 16 + 8, 4));
+    EXPECT_EQ(Le(ico, offset + 8, 4), 4u); // doubled height
+    EXPECT_EQ(Le(ico, offset + 14, 2), 32u);
+    // Rows run bottom-up: the first pixel stored is the bottom-left one, the transparent
+    // top-left pixel comes last but two and its mask bit is set.
+    const size_t pixels = offset + 40;
+    EXPECT_EQ(Le(ico, pixels, 4), ArtRgb(10, 20, 30));
+    EXPECT_EQ(Le(ico, pixels + 12, 4), 0u);
+    EXPECT_EQ(Le(ico, pixels + 24, 4), 0u);        // bottom mask row: all opaque
+    EXPECT_EQ(Le(ico, pixels + 28, 1), 0x80u);     // top mask row: the first pixel shows through
+
+    EXPECT_THROW(EncodeIcoFile({}), std::invalid_argument);
+    EXPECT_THROW(EncodeIcoFile({PixelArt()}), std::invalid_argument);
+    EXPECT_THROW(EncodeIcoFile({PixelArt(257, 4)}), std::invalid_argument);
+}
+
+TEST(ArtworkPicturesIconFile, ProgramIconFileMatchesItsSource)
+{
+    // The resource compiler embeds Vistora.ico; it must be the application icon as drawn here.
+    const std::string expected = EncodeIcoFile({AppIcon(), AppIconSmall()});
+    std::string source = __FILE__;
+    source = source.substr(0, source.rfind("tests")) + "src/resources/Vistora.ico";
+    std::ifstream file(source, std::ios::binary);
+    ASSERT_TRUE(file) << source;
+    const std::string stored((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (stored != expected) {
+        std::ofstream("Vistora.ico", std::ios::binary) << expected;
+        FAIL() << source << " is out of date; a fresh one was written to Vistora.ico in the test's folder";
     }
 }

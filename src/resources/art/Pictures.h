@@ -37,8 +37,9 @@ struct CursorArt {
 // The pen overlay's pointer: 32x32, the pen tip at the hot spot (2, 3).
 const CursorArt& PenCursorArt();
 
-// 32x32: the application's icon and the About box's icon.
+// 32x32: the application's icon and the About box's icon; and the same at 16x16.
 const PixelArt& AppIcon();
+const PixelArt& AppIconSmall();
 
 // Scalable pictures; a size of 0 in either direction gives an empty picture.
 PixelArt RenderTitle(int width, int height);      // title strip (Image2); text is drawn by the window

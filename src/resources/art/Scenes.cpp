@@ -41,6 +41,17 @@ const PixelArt& AppIcon()
     return icon;
 }
 
+const PixelArt& AppIconSmall()
+{
+    static const PixelArt icon = [] {
+        PixelArt art(16, 16);
+        Painter p(art);
+        DrawMark(p, 0, 0, 16);
+        return art;
+    }();
+    return icon;
+}
+
 int TitleTextLeft(int height)
 {
     return static_cast<int>(std::lround(height * 1.05)) + 4;
