@@ -28,27 +28,22 @@ void DrawMark(Painter& p, double x, double y, double size)
     p.FillPolygon({{X(13.3), Y(9.4)}, {X(13.3), Y(17.6)}, {X(20.4), Y(13.5)}}, Scheme::Amber);
 }
 
+PixelArt MarkPicture(int size)
+{
+    return Drawn(size, size, [](Painter& p, double w, double) { DrawMark(p, 0, 0, w); });
+}
+
 } // namespace
 
 const PixelArt& AppIcon()
 {
-    static const PixelArt icon = [] {
-        PixelArt art(32, 32);
-        Painter p(art);
-        DrawMark(p, 0, 0, 32);
-        return art;
-    }();
+    static const PixelArt icon = MarkPicture(32);
     return icon;
 }
 
 const PixelArt& AppIconSmall()
 {
-    static const PixelArt icon = [] {
-        PixelArt art(16, 16);
-        Painter p(art);
-        DrawMark(p, 0, 0, 16);
-        return art;
-    }();
+    static const PixelArt icon = MarkPicture(16);
     return icon;
 }
 
