@@ -2,3 +2,6 @@
 add_executable(browser_bench ${CMAKE_CURRENT_LIST_DIR}/browser_bench.cpp)
 vistora_target(browser_bench)
 target_link_libraries(browser_bench PRIVATE vistora_win)
+add_executable(button_bench ${CMAKE_CURRENT_LIST_DIR}/button_bench.cpp)
+vistora_target(button_bench)
+target_link_libraries(button_bench PRIVATE vistora_win)

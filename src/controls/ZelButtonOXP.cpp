@@ -1,0 +1,317 @@
+#include "controls/ZelButtonOXP.h"
+
+#include <olectl.h>
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "host/Picture.h"
+#include "host/Screen.h"
+
+namespace {
+constexpr wchar_t ClassName[] = L"ZelButtonOXP";
+constexpr UINT_PTR OverTimerId = 1;
+constexpr UINT OverTimerIntervalMs = 3;
+
+int ShiftMask(WPARAM keys)
+{
+    int shift = 0;
+    if (keys & MK_SHIFT) shift |= 1;
+    if (keys & MK_CONTROL) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+int ButtonMask(WPARAM keys)
+{
+    int button = 0;
+    if (keys & MK_LBUTTON) button |= 1;
+    if (keys & MK_RBUTTON) button |= 2;
+    if (keys & MK_MBUTTON) button |= 4;
+    return button;
+}
+
+float X(LPARAM at) { return static_cast<float>(GET_X_LPARAM(at)); }
+float Y(LPARAM at) { return static_cast<float>(GET_Y_LPARAM(at)); }
+
+// The pointer shapes of the MousePointer codes 1..15.
+const wchar_t* CursorFor(int pointer)
+{
+    static const wchar_t* const shapes[] = {IDC_ARROW,  IDC_CROSS,  IDC_IBEAM,  IDC_ICON,   IDC_SIZEALL,
+                                            IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW,
+                                            IDC_WAIT,   IDC_NO,     IDC_APPSTARTING, IDC_HELP, IDC_SIZEALL};
+    return pointer >= 1 && pointer <= 15 ? shapes[pointer - 1] : nullptr;
+}
+constexpr int CustomPointer = 99;
+
+FontDesc AmbientFont(HWND parent)
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
+    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW lf{};
+    FontDesc desc;
+    if (!GetObjectW(font, sizeof lf, &lf)) return desc;
+    desc.Name = lf.lfFaceName;
+    desc.Size = std::abs(lf.lfHeight) * 72.0 / screen::Dpi();
+    desc.Bold = lf.lfWeight >= FW_BOLD;
+    desc.Italic = lf.lfItalic != 0;
+    desc.Underline = lf.lfUnderline != 0;
+    return desc;
+}
+} // namespace
+
+ZelButtonOXP::ZelButtonOXP(HWND parent, int id, const std::wstring& name)
+    : ButtonModel(static_cast<ButtonSite&>(*this)), name_(name)
+{
+    Create(parent, id);
+    InitNew(name, AmbientFont(parent));
+    ShowWindow(hwnd_, SW_SHOWNA);
+}
+
+ZelButtonOXP::ZelButtonOXP(HWND parent, int id, const std::wstring& name, const PropertyStore& design)
+    : ButtonModel(static_cast<ButtonSite&>(*this)), name_(name)
+{
+    Create(parent, id);
+    s_.Font = AmbientFont(parent);
+    Load(design);
+    ShowWindow(hwnd_, SW_SHOWNA);
+}
+
+ZelButtonOXP::~ZelButtonOXP()
+{
+    Terminate();
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void ZelButtonOXP::Create(HWND parent, int id)
+{
+    static const ATOM atom = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &ZelButtonOXP::WindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = ClassName;
+        return RegisterClassExW(&wc);
+    }();
+    (void)atom;
+    CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
+}
+
+ZelButtonOXP* ZelButtonOXP::FromHwnd(HWND hwnd)
+{
+    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProc)) return nullptr;
+    return reinterpret_cast<ZelButtonOXP*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void ZelButtonOXP::SetDefaultButton(bool isDefault)
+{
+    if (isDefault_ == isDefault) return;
+    isDefault_ = isDefault;
+    AmbientChanged();
+}
+
+LRESULT CALLBACK ZelButtonOXP::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<ZelButtonOXP*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ZelButtonOXP*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT ZelButtonOXP::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE: OnSize(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: surface_.CopyTo(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return TRUE;
+    case WM_SHOWWINDOW: wParam ? Show() : Hide(); break;
+    case WM_LBUTTONDOWN: OnButtonDown(1, wParam, lParam); return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: OnButtonDown(2, wParam, lParam); return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: OnButtonDown(4, wParam, lParam); return 0;
+    case WM_LBUTTONDBLCLK: OnDoubleClickMessage(wParam, lParam); return 0;
+    case WM_LBUTTONUP: OnButtonUp(1, wParam, lParam); return 0;
+    case WM_RBUTTONUP: OnButtonUp(2, wParam, lParam); break; // DefWindowProc raises WM_CONTEXTMENU
+    case WM_MBUTTONUP: OnButtonUp(4, wParam, lParam); return 0;
+    case WM_MOUSEMOVE: OnMove(wParam, lParam); return 0;
+    case WM_TIMER:
+        if (wParam == OverTimerId) OnOverTimer();
+        return 0;
+    case WM_SETFOCUS: OnFocus(true); return 0;
+    case WM_KILLFOCUS: OnFocus(false); return 0;
+    case BM_CLICK: // what the dialog manager sends for an access key, Enter or Esc
+        if (IsWindowEnabled(hwnd_)) OnAccessKey();
+        return 0;
+    case WM_GETDLGCODE: return DLGC_BUTTON | (isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_SETCURSOR:
+        if (OnSetCursor()) return TRUE;
+        break;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(surface_.Font());
+    case WM_ENABLE: OnEnable(wParam != 0); return 0;
+    case WM_SYSCOLORCHANGE: AmbientChanged(); return 0;
+    case WM_NCDESTROY: OnNcDestroy(); return 0;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void ZelButtonOXP::OnSize()
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    surface_.Resize(client.right, client.bottom);
+    Resize();
+}
+
+void ZelButtonOXP::OnPaint()
+{
+    PaintDc dc(hwnd_);
+    surface_.CopyTo(dc.get());
+}
+
+void ZelButtonOXP::OnButtonDown(int button, WPARAM keys, LPARAM at)
+{
+    if (button == 1) {
+        if (GetFocus() != hwnd_) SetFocus(hwnd_);
+        clickArmed_ = true;
+    }
+    // Held buttons keep the mouse, so a drag outside still reaches the control.
+    SetCapture(hwnd_);
+    OnMouseDown(button, ShiftMask(keys), X(at), Y(at));
+}
+
+void ZelButtonOXP::OnDoubleClickMessage(WPARAM, LPARAM)
+{
+    if (GetFocus() != hwnd_) SetFocus(hwnd_);
+    clickArmed_ = false;
+    OnDoubleClick();
+}
+
+void ZelButtonOXP::OnButtonUp(int button, WPARAM keys, LPARAM at)
+{
+    if (ButtonMask(keys) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+    OnMouseUp(button, ShiftMask(keys), X(at), Y(at));
+    if (button != 1 || !clickArmed_ || !hwnd_) return;
+    clickArmed_ = false;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (PtInRect(&client, p)) OnClick();
+}
+
+void ZelButtonOXP::OnMove(WPARAM keys, LPARAM at) { OnMouseMove(ButtonMask(keys), ShiftMask(keys), X(at), Y(at)); }
+
+bool ZelButtonOXP::OnSetCursor()
+{
+    if (pointer_ == CustomPointer) {
+        auto picture = std::dynamic_pointer_cast<const Picture>(pointerIcon_);
+        if (!picture || !picture->IsIcon()) return false;
+        SetCursor(picture->Icon());
+        return true;
+    }
+    const wchar_t* shape = CursorFor(pointer_);
+    if (!shape) return false;
+    SetCursor(LoadCursorW(nullptr, shape));
+    return true;
+}
+
+void ZelButtonOXP::OnEnable(bool enabled)
+{
+    // Someone else enabled or disabled the window: the property follows it.
+    if (enabled != Enabled()) SetEnabled(enabled);
+}
+
+void ZelButtonOXP::OnNcDestroy()
+{
+    Terminate();
+    KillTimer(hwnd_, OverTimerId);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+}
+
+// --- ButtonSite ---
+
+RgbColor ZelButtonOXP::TranslateColor(std::uint32_t oleColor)
+{
+    COLORREF rgb = 0;
+    return OleTranslateColor(oleColor, nullptr, &rgb) == S_OK ? rgb : 0;
+}
+
+RgbColor ZelButtonOXP::SysColor(int index) { return GetSysColor(index); }
+
+void ZelButtonOXP::ContainerColors(RgbColor& back, RgbColor& text)
+{
+    WindowDc dc(GetParent(hwnd_));
+    back = dc ? GetBkColor(dc.get()) : 0;
+    text = dc ? GetTextColor(dc.get()) : 0;
+}
+
+void ZelButtonOXP::Present()
+{
+    WindowDc dc(hwnd_);
+    if (dc) surface_.CopyTo(dc.get());
+}
+
+void ZelButtonOXP::ClientSize(int& width, int& height)
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    width = client.right;
+    height = client.bottom;
+}
+
+void ZelButtonOXP::SetRegion(int width, int height)
+{
+    // The window owns the region from here on, and frees the one it had.
+    SetWindowRgn(hwnd_, CreateRectRgn(0, 0, width, height), TRUE);
+}
+
+int ZelButtonOXP::Dpi() { return screen::Dpi(); }
+
+void ZelButtonOXP::ApplyCaption(const std::wstring& caption) { SetWindowTextW(hwnd_, caption.c_str()); }
+
+void ZelButtonOXP::ApplyFont(const FontDesc& font)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>(std::lround(font.Size * screen::Dpi() / 72.0));
+    lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.Italic;
+    lf.lfUnderline = font.Underline;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+    surface_.SetFont(CreateFontIndirectW(&lf));
+}
+
+void ZelButtonOXP::ApplyEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+void ZelButtonOXP::ApplyPointer(int pointer, const PicturePtr& icon)
+{
+    pointer_ = pointer;
+    pointerIcon_ = icon;
+}
+
+void ZelButtonOXP::NotifyChanged()
+{
+    if (Changed) Changed();
+}
+
+bool ZelButtonOXP::IsPointerOver()
+{
+    POINT p{};
+    return GetCursorPos(&p) && WindowFromPoint(p) == hwnd_;
+}
+
+void ZelButtonOXP::StartOverTimer() { SetTimer(hwnd_, OverTimerId, OverTimerIntervalMs, nullptr); }
+
+void ZelButtonOXP::StopOverTimer() { KillTimer(hwnd_, OverTimerId); }
+
+void ZelButtonOXP::CaptureMouse() { SetCapture(hwnd_); }
+
+void ZelButtonOXP::RefreshNow() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }

@@ -1,0 +1,79 @@
+#pragma once
+// The program's owner-drawn push button as a child window. Position, size, visibility,
+// tooltip and focus go through the window handle (the host layer wraps any HWND for those);
+// the button's own properties and events are those of ButtonModel. Mouse event positions are
+// client pixels.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/ButtonModel.h"
+#include "host/GdiCanvas.h"
+
+class ZelButtonOXP : private ButtonSite, public ButtonModel {
+public:
+    // A new instance: system colours, the parent's font, the instance name as caption.
+    ZelButtonOXP(HWND parent, int id, const std::wstring& name);
+    // An instance loaded from its stored design (see ProgramButtonDesign).
+    ZelButtonOXP(HWND parent, int id, const std::wstring& name, const PropertyStore& design);
+    ~ZelButtonOXP() override;
+
+    HWND hwnd() const { return hwnd_; }
+    const std::wstring& Name() const { return name_; }
+    // The hosting window's default button shows the blue frame; like every ambient change,
+    // it repaints at once unless the button uses its own colours (ColorScheme 2).
+    void SetDefaultButton(bool isDefault);
+    bool DefaultButton() const { return isDefault_; }
+    // The control behind a window handle, or null for any other window.
+    static ZelButtonOXP* FromHwnd(HWND hwnd);
+
+    // Raised when a property the design stores has changed.
+    std::function<void()> Changed;
+
+private:
+    void Create(HWND parent, int id);
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnSize();
+    void OnPaint();
+    void OnButtonDown(int button, WPARAM keys, LPARAM at);
+    void OnButtonUp(int button, WPARAM keys, LPARAM at);
+    void OnDoubleClickMessage(WPARAM keys, LPARAM at);
+    void OnMove(WPARAM keys, LPARAM at);
+    bool OnSetCursor();
+    void OnEnable(bool enabled);
+    void OnNcDestroy();
+
+    // ButtonSite
+    RgbColor TranslateColor(std::uint32_t oleColor) override;
+    RgbColor SysColor(int index) override;
+    void ContainerColors(RgbColor& back, RgbColor& text) override;
+    Canvas& Surface() override { return canvas_; }
+    void Present() override;
+    void ClientSize(int& width, int& height) override;
+    void SetRegion(int width, int height) override;
+    int Dpi() override;
+    void ApplyCaption(const std::wstring& caption) override;
+    void ApplyFont(const FontDesc& font) override;
+    void ApplyEnabled(bool enabled) override;
+    void ApplyPointer(int pointer, const PicturePtr& icon) override;
+    bool UserMode() override { return true; }
+    bool IsDefaultButton() override { return isDefault_; }
+    void NotifyChanged() override;
+    bool IsPointerOver() override;
+    void StartOverTimer() override;
+    void StopOverTimer() override;
+    void CaptureMouse() override;
+    void RefreshNow() override;
+
+    HWND hwnd_ = nullptr;
+    std::wstring name_;
+    RetainedSurface surface_;
+    GdiCanvas canvas_{surface_.dc()};
+    bool isDefault_ = false;
+    bool clickArmed_ = false; // a left press began on this control and no double click replaced it
+    int pointer_ = 0;
+    PicturePtr pointerIcon_;
+};

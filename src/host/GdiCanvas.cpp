@@ -1,0 +1,120 @@
+#include "host/GdiCanvas.h"
+
+#include <algorithm>
+
+BITMAPINFO Dib24Header(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+namespace {
+RECT ToRect(const Rect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+Rect FromRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+} // namespace
+
+void GdiCanvas::FillBox(int x, int y, int w, int h, RgbColor c)
+{
+    UniqueBrush brush(CreateSolidBrush(c));
+    RECT r{x, y, x + w, y + h};
+    FillRect(dc_, &r, brush.get());
+}
+
+void GdiCanvas::FrameBox(int x, int y, int w, int h, RgbColor c)
+{
+    UniqueBrush brush(CreateSolidBrush(c));
+    RECT r{x, y, x + w, y + h};
+    FrameRect(dc_, &r, brush.get());
+}
+
+void GdiCanvas::Line(int x1, int y1, int x2, int y2, RgbColor c)
+{
+    UniquePen pen(CreatePen(PS_SOLID, 1, c));
+    Selected selected(dc_, pen.get());
+    MoveToEx(dc_, x1, y1, nullptr);
+    LineTo(dc_, x2, y2);
+}
+
+void GdiCanvas::Pixel(int x, int y, RgbColor c) { SetPixelV(dc_, x, y, c); }
+
+void GdiCanvas::SetTextColor(RgbColor c) { ::SetTextColor(dc_, c); }
+
+Rect GdiCanvas::MeasureText(const std::wstring& text, Rect start, unsigned flags)
+{
+    RECT r = ToRect(start);
+    ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+    return FromRect(r);
+}
+
+void GdiCanvas::PaintText(const std::wstring& text, Rect box, unsigned flags)
+{
+    RECT r = ToRect(box);
+    ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags);
+}
+
+void GdiCanvas::ReadBlock(int x, int y, PixelBlock& block)
+{
+    const int w = block.Width(), h = block.Height();
+    UniqueMemDc copyDc(CreateCompatibleDC(dc_));
+    UniqueBitmap copy(CreateCompatibleBitmap(dc_, w, h));
+    if (!copyDc || !copy) return;
+    {
+        Selected into(copyDc.get(), copy.get());
+        BitBlt(copyDc.get(), 0, 0, w, h, dc_, x, y, SRCCOPY);
+    }
+    BITMAPINFO info = Dib24Header(w, h);
+    GetDIBits(copyDc.get(), copy.get(), 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS);
+}
+
+void GdiCanvas::WriteBlock(int x, int y, const PixelBlock& block)
+{
+    const int w = block.Width(), h = block.Height();
+    BITMAPINFO info = Dib24Header(w, h);
+    SetDIBitsToDevice(dc_, x, y, w, h, 0, 0, 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS);
+}
+
+RetainedSurface::RetainedSurface()
+{
+    WindowDc screen(nullptr);
+    dc_.reset(CreateCompatibleDC(screen.get()));
+    SetBkMode(dc_.get(), TRANSPARENT);
+    Resize(1, 1);
+}
+
+RetainedSurface::~RetainedSurface()
+{
+    // Put the DC's own objects back so that ours can be deleted.
+    if (originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
+    if (originalFont_) SelectObject(dc_.get(), originalFont_);
+}
+
+void RetainedSurface::Resize(int width, int height)
+{
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (bitmap_ && width == width_ && height == height_) return;
+    WindowDc screen(nullptr);
+    UniqueBitmap fresh(CreateCompatibleBitmap(screen.get(), width, height));
+    if (!fresh) return;
+    HGDIOBJ previous = SelectObject(dc_.get(), fresh.get());
+    if (!originalBitmap_) originalBitmap_ = previous;
+    bitmap_ = std::move(fresh);
+    width_ = width;
+    height_ = height;
+}
+
+void RetainedSurface::SetFont(HFONT font)
+{
+    if (!font) return;
+    HGDIOBJ previous = SelectObject(dc_.get(), font);
+    if (!originalFont_) originalFont_ = previous;
+    font_.reset(font);
+}
+
+void RetainedSurface::CopyTo(HDC target) const { BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY); }

@@ -1,0 +1,59 @@
+#pragma once
+// The button painter's Canvas over a GDI device context, and the retained surface the
+// owner-drawn controls paint into.
+#include <windows.h>
+
+#include "controls/Canvas.h"
+#include "host/Handles.h"
+
+// The header of a w x h bottom-up 24-bit DIB: the layout of PixelBlock.
+BITMAPINFO Dib24Header(int width, int height);
+
+// Draws on a device context it does not own. Every pen, brush, DC and bitmap a call creates
+// is gone when the call returns.
+class GdiCanvas : public Canvas {
+public:
+    explicit GdiCanvas(HDC dc) : dc_(dc) {}
+
+    void FillBox(int x, int y, int w, int h, RgbColor c) override;
+    void FrameBox(int x, int y, int w, int h, RgbColor c) override;
+    void Line(int x1, int y1, int x2, int y2, RgbColor c) override;
+    void Pixel(int x, int y, RgbColor c) override;
+    void SetTextColor(RgbColor c) override;
+    Rect MeasureText(const std::wstring& text, Rect start, unsigned flags) override;
+    void PaintText(const std::wstring& text, Rect box, unsigned flags) override;
+    void ReadBlock(int x, int y, PixelBlock& block) override;
+    void WriteBlock(int x, int y, const PixelBlock& block) override;
+
+private:
+    HDC dc_;
+};
+
+// A memory bitmap that keeps a control's last paint, so that WM_PAINT only copies it. Its
+// device context lives as long as the surface and keeps the font and text colour between paints.
+class RetainedSurface {
+public:
+    RetainedSurface();
+    RetainedSurface(const RetainedSurface&) = delete;
+    RetainedSurface& operator=(const RetainedSurface&) = delete;
+    ~RetainedSurface();
+
+    HDC dc() const { return dc_.get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // A new, blank bitmap of this size (at least 1 x 1).
+    void Resize(int width, int height);
+    // Takes ownership of the font and selects it.
+    void SetFont(HFONT font);
+    HFONT Font() const { return font_.get(); }
+    void CopyTo(HDC target) const;
+
+private:
+    UniqueMemDc dc_;
+    UniqueBitmap bitmap_;
+    UniqueFont font_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};

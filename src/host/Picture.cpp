@@ -1,0 +1,108 @@
+#include "host/Picture.h"
+
+#include "host/GdiCanvas.h"
+#include "host/Screen.h"
+
+namespace {
+constexpr int HimetricPerInch = 2540;
+} // namespace
+
+Picture Picture::FromIcon(HICON icon)
+{
+    Picture p;
+    p.icon_.reset(icon);
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return Picture{};
+    // GetIconInfo hands us copies of the icon's bitmaps; they are ours to delete.
+    UniqueBitmap color(info.hbmColor);
+    UniqueBitmap mask(info.hbmMask);
+    BITMAP bm{};
+    if (!GetObjectW(mask.get(), sizeof bm, &bm)) return Picture{};
+    p.width_ = bm.bmWidth;
+    // Without a colour bitmap the mask holds the AND and XOR halves one above the other.
+    p.height_ = color ? bm.bmHeight : bm.bmHeight / 2;
+    return p;
+}
+
+Picture Picture::FromBitmap(HBITMAP bitmap)
+{
+    Picture p;
+    p.bitmap_.reset(bitmap);
+    BITMAP bm{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof bm, &bm)) return Picture{};
+    p.width_ = bm.bmWidth;
+    p.height_ = bm.bmHeight;
+    return p;
+}
+
+Picture Picture::FromPixels(int width, int height, const std::vector<std::uint32_t>& argb)
+{
+    if (width <= 0 || height <= 0 || argb.size() < static_cast<std::size_t>(width) * height) return Picture{};
+
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = width;
+    header.bV5Height = -height; // top row first, as the pixels come
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00FF0000;
+    header.bV5GreenMask = 0x0000FF00;
+    header.bV5BlueMask = 0x000000FF;
+    header.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    WindowDc screenDc(nullptr);
+    UniqueBitmap color(CreateDIBSection(screenDc.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
+                                        nullptr, 0));
+    if (!color || !bits) return Picture{};
+    auto* out = static_cast<std::uint32_t*>(bits);
+
+    // The mask: 1 where the icon lets the background through; rows padded to 16 bits.
+    const int maskStride = ((width + 15) / 16) * 2;
+    std::vector<std::uint8_t> maskBits(static_cast<std::size_t>(maskStride) * height, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t px = argb[static_cast<std::size_t>(y) * width + x];
+            const bool transparent = (px >> 24) == 0;
+            out[static_cast<std::size_t>(y) * width + x] = transparent ? 0 : px;
+            if (transparent) maskBits[static_cast<std::size_t>(y) * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    }
+    UniqueBitmap mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
+    if (!mask) return Picture{};
+
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = color.get();
+    info.hbmMask = mask.get();
+    // CreateIconIndirect copies both bitmaps; ours are freed when this returns.
+    return FromIcon(CreateIconIndirect(&info));
+}
+
+int Picture::WidthHimetric() const { return MulDiv(width_, HimetricPerInch, screen::Dpi()); }
+int Picture::HeightHimetric() const { return MulDiv(height_, HimetricPerInch, screen::Dpi()); }
+
+void Picture::Render(RgbColor background, PixelBlock& block) const
+{
+    const int w = block.Width(), h = block.Height();
+    if (w <= 0 || h <= 0 || !*this) return;
+    WindowDc screenDc(nullptr);
+    UniqueMemDc dc(CreateCompatibleDC(screenDc.get()));
+    UniqueBitmap canvas(CreateCompatibleBitmap(screenDc.get(), w, h));
+    if (!dc || !canvas) return;
+    {
+        Selected into(dc.get(), canvas.get());
+        if (bitmap_) {
+            UniqueMemDc source(CreateCompatibleDC(screenDc.get()));
+            Selected picture(source.get(), bitmap_.get());
+            BitBlt(dc.get(), 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
+        } else {
+            UniqueBrush brush(CreateSolidBrush(background));
+            RECT all{0, 0, w, h};
+            FillRect(dc.get(), &all, brush.get());
+            DrawIconEx(dc.get(), 0, 0, icon_.get(), 0, 0, 0, nullptr, DI_NORMAL);
+        }
+    }
+    BITMAPINFO info = Dib24Header(w, h);
+    GetDIBits(dc.get(), canvas.get(), 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A picture object: the one owner of a bitmap or an icon, with its size. Buttons share
+// pictures as std::shared_ptr<const Picture>.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "controls/ButtonPicture.h"
+#include "host/Handles.h"
+
+class Picture final : public ButtonPicture {
+public:
+    Picture() = default;
+    Picture(Picture&&) noexcept = default;
+    Picture& operator=(Picture&&) noexcept = default;
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // These take ownership of the handle; a null or unreadable handle gives an empty picture.
+    static Picture FromIcon(HICON icon);
+    static Picture FromBitmap(HBITMAP bitmap);
+    // An icon from rows of 0xAARRGGBB pixels, top row first; alpha 0 is transparent.
+    static Picture FromPixels(int width, int height, const std::vector<std::uint32_t>& argb);
+
+    explicit operator bool() const { return icon_ || bitmap_; }
+    bool IsIcon() const { return static_cast<bool>(icon_); }
+    HICON Icon() const { return icon_.get(); }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
+    int WidthPixels() const { return width_; }
+    int HeightPixels() const { return height_; }
+
+    int WidthHimetric() const override;
+    int HeightHimetric() const override;
+    void Render(RgbColor background, PixelBlock& block) const override;
+
+private:
+    UniqueIcon icon_;
+    UniqueBitmap bitmap_;
+    int width_ = 0;
+    int height_ = 0;
+};
