@@ -78,15 +78,6 @@ TEST_F(ProbeAnswerFile, ExistsEmptyWhileResolvingThenHoldsOneLine)
     EXPECT_EQ(fs::file_size(file_), 6u);
 }
 
-TEST_F(ProbeAnswerFile, CreatedWhenMissingAndRunsDoNotAccumulate)
-{
-    ASSERT_FALSE(fs::exists(file_));
-    for (int run = 0; run < 3; ++run) {
-        EXPECT_EQ(WriteAnswerFile(file_, [] { return false; }), AnswerFileResult::Written);
-    }
-    EXPECT_EQ(Contents(), "False\r\n");
-}
-
 TEST_F(ProbeAnswerFile, UncreatableFileIsReportedAndNothingIsAsked)
 {
     // A folder in the file's place cannot be opened for output.
@@ -97,10 +88,4 @@ TEST_F(ProbeAnswerFile, UncreatableFileIsReportedAndNothingIsAsked)
 
     EXPECT_EQ(WriteAnswerFile(folder_ / "missing" / kAnswerFileName, [] { return true; }),
               AnswerFileResult::CreateFailed);
-}
-
-TEST(ProbeAnswerLine, EnglishWordsWithLineEnd)
-{
-    EXPECT_EQ(AnswerLine(true), "True\r\n");
-    EXPECT_EQ(AnswerLine(false), "False\r\n");
 }
