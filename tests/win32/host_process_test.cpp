@@ -94,6 +94,18 @@ std::set<DWORD> ProcessesStartedBy(DWORD parent)
     return children;
 }
 
+std::set<HWND> VisibleTopLevelWindows()
+{
+    std::set<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd)) reinterpret_cast<std::set<HWND>*>(param)->insert(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 // Ends what the control panel started for the test, and whatever that started in turn.
 void EndProcessTree(DWORD processId)
 {
@@ -219,6 +231,7 @@ TEST(HostProcessShell, ShellOpenReportsTheShellsResult)
 TEST(HostProcessShell, ControlPanelItemsOpenWithoutHanging)
 {
     const std::set<DWORD> before = ProcessesStartedBy(GetCurrentProcessId());
+    const std::set<HWND> windowsBefore = VisibleTopLevelWindows();
     for (const wchar_t* item : {L"powercfg.cpl", L"mmsys.cpl"}) {
         const auto start = std::chrono::steady_clock::now();
         EXPECT_TRUE(OpenControlPanelItem(item)) << item;
@@ -229,4 +242,8 @@ TEST(HostProcessShell, ControlPanelItemsOpenWithoutHanging)
     CoUninitialize();
     for (DWORD started : ProcessesStartedBy(GetCurrentProcessId()))
         if (!before.count(started)) EndProcessTree(started);
+    // Where the shell opened the items itself, their windows belong to the shell's processes.
+    testsupport::WaitFor([] { return false; }, 1000);
+    for (HWND opened : VisibleTopLevelWindows())
+        if (!windowsBefore.count(opened)) PostMessageW(opened, WM_CLOSE, 0, 0);
 }
