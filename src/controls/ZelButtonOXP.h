@@ -50,7 +50,7 @@ private:
     RgbColor TranslateColor(std::uint32_t oleColor) override;
     RgbColor SysColor(int index) override;
     void ContainerColors(RgbColor& back, RgbColor& text) override;
-    Canvas& Surface() override { return canvas_; }
+    Canvas& Surface() override { return surface_.canvas(); }
     void Present() override;
     void ClientSize(int& width, int& height) override;
     void SetRegion(int width, int height) override;
@@ -71,7 +71,6 @@ private:
     HWND hwnd_ = nullptr;
     std::wstring name_;
     RetainedSurface surface_;
-    GdiCanvas canvas_{surface_.dc()};
     bool isDefault_ = false;
     bool clickArmed_ = false; // a left press began on this control and no double click replaced it
     int pointer_ = 0;

@@ -81,8 +81,6 @@ void GdiCanvas::WriteBlock(int x, int y, const PixelBlock& block)
 
 RetainedSurface::RetainedSurface()
 {
-    WindowDc screen(nullptr);
-    dc_.reset(CreateCompatibleDC(screen.get()));
     SetBkMode(dc_.get(), TRANSPARENT);
     Resize(1, 1);
 }
@@ -99,14 +97,55 @@ void RetainedSurface::Resize(int width, int height)
     width = std::max(width, 1);
     height = std::max(height, 1);
     if (bitmap_ && width == width_ && height == height_) return;
-    WindowDc screen(nullptr);
-    UniqueBitmap fresh(CreateCompatibleBitmap(screen.get(), width, height));
-    if (!fresh) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap fresh(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!fresh || !bits) return;
     HGDIOBJ previous = SelectObject(dc_.get(), fresh.get());
     if (!originalBitmap_) originalBitmap_ = previous;
     bitmap_ = std::move(fresh);
+    bits_ = static_cast<std::uint32_t*>(bits);
     width_ = width;
     height_ = height;
+}
+
+// Pixels outside the surface read as black and are not written, as with BitBlt.
+void RetainedSurface::SurfaceCanvas::ReadBlock(int x, int y, PixelBlock& block)
+{
+    GdiFlush();
+    const RetainedSurface& s = surface_;
+    for (int row = 0; row < block.Height(); ++row) {
+        const int sy = y + row;
+        for (int col = 0; col < block.Width(); ++col) {
+            const int sx = x + col;
+            const bool inside = sx >= 0 && sy >= 0 && sx < s.width_ && sy < s.height_;
+            const std::uint32_t px = inside ? s.bits_[static_cast<std::size_t>(sy) * s.width_ + sx] : 0;
+            block.Set(col, row, MakeRgb((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF));
+        }
+    }
+}
+
+void RetainedSurface::SurfaceCanvas::WriteBlock(int x, int y, const PixelBlock& block)
+{
+    GdiFlush();
+    RetainedSurface& s = surface_;
+    for (int row = 0; row < block.Height(); ++row) {
+        const int sy = y + row;
+        if (sy < 0 || sy >= s.height_) continue;
+        for (int col = 0; col < block.Width(); ++col) {
+            const int sx = x + col;
+            if (sx < 0 || sx >= s.width_) continue;
+            const RgbColor c = block.At(col, row);
+            s.bits_[static_cast<std::size_t>(sy) * s.width_ + sx] =
+                (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) | BlueOf(c);
+        }
+    }
 }
 
 void RetainedSurface::SetFont(HFONT font)

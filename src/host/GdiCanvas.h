@@ -3,6 +3,8 @@
 // owner-drawn controls paint into.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "controls/Canvas.h"
 #include "host/Handles.h"
 
@@ -25,12 +27,13 @@ public:
     void ReadBlock(int x, int y, PixelBlock& block) override;
     void WriteBlock(int x, int y, const PixelBlock& block) override;
 
-private:
+protected:
     HDC dc_;
 };
 
 // A memory bitmap that keeps a control's last paint, so that WM_PAINT only copies it. Its
 // device context lives as long as the surface and keeps the font and text colour between paints.
+// The bitmap is a 32-bit DIB section, so pixel blocks are read and written in memory.
 class RetainedSurface {
 public:
     RetainedSurface();
@@ -39,6 +42,7 @@ public:
     ~RetainedSurface();
 
     HDC dc() const { return dc_.get(); }
+    Canvas& canvas() { return canvas_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // A new, blank bitmap of this size (at least 1 x 1).
@@ -49,11 +53,23 @@ public:
     void CopyTo(HDC target) const;
 
 private:
-    UniqueMemDc dc_;
+    class SurfaceCanvas : public GdiCanvas {
+    public:
+        explicit SurfaceCanvas(RetainedSurface& surface) : GdiCanvas(surface.dc()), surface_(surface) {}
+        void ReadBlock(int x, int y, PixelBlock& block) override;
+        void WriteBlock(int x, int y, const PixelBlock& block) override;
+
+    private:
+        RetainedSurface& surface_;
+    };
+
+    UniqueMemDc dc_{CreateCompatibleDC(nullptr)}; // before canvas_, which draws on it
     UniqueBitmap bitmap_;
     UniqueFont font_;
     HGDIOBJ originalBitmap_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
+    std::uint32_t* bits_ = nullptr; // top-down rows of 0x00RRGGBB
     int width_ = 0;
     int height_ = 0;
+    SurfaceCanvas canvas_{*this};
 };

@@ -86,6 +86,10 @@ void Picture::Render(RgbColor background, PixelBlock& block) const
 {
     const int w = block.Width(), h = block.Height();
     if (w <= 0 || h <= 0 || !*this) return;
+    if (rendered_.Width() == w && rendered_.Height() == h && renderedBackground_ == background) {
+        block = rendered_;
+        return;
+    }
     WindowDc screenDc(nullptr);
     UniqueMemDc dc(CreateCompatibleDC(screenDc.get()));
     UniqueBitmap canvas(CreateCompatibleBitmap(screenDc.get(), w, h));
@@ -104,5 +108,7 @@ void Picture::Render(RgbColor background, PixelBlock& block) const
         }
     }
     BITMAPINFO info = Dib24Header(w, h);
-    GetDIBits(dc.get(), canvas.get(), 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS);
+    if (!GetDIBits(dc.get(), canvas.get(), 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS)) return;
+    rendered_ = block;
+    renderedBackground_ = background;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// A picture object: the one owner of a bitmap or an icon, with its size. Buttons share
+// A picture object: the one owner of a bitmap or an icon, with its size. Its pixels are
+// read once for each background they are drawn on; the handle's contents must not change. Buttons share
 // pictures as std::shared_ptr<const Picture>.
 #include <windows.h>
 
@@ -39,4 +40,7 @@ private:
     UniqueBitmap bitmap_;
     int width_ = 0;
     int height_ = 0;
+    // The pixels of the last Render: buttons repaint often and pictures never change.
+    mutable PixelBlock rendered_;
+    mutable RgbColor renderedBackground_ = 0;
 };

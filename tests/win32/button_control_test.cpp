@@ -7,6 +7,7 @@
 
 #include "ButtonWin32Kit.h"
 #include "controls/ButtonColor.h"
+#include "controls/ButtonPainter.h"
 
 using namespace buttontest;
 
@@ -256,4 +257,35 @@ TEST(ButtonGdiInteraction, DisabledButtonStillEndsItsHover)
     s.PointAway();
     ASSERT_TRUE(testsupport::WaitFor([&] { return log.Count("MouseOut") == 1; }, 2000, 5));
     EXPECT_EQ(Snapshot(s.hwnd()).At(30, 3), DisabledFace);
+}
+
+TEST(ButtonGdiLooks, PlainDeviceContextAndRetainedSurfaceAgree)
+{
+    // The same look with a picture, once through BitBlt and GetDIBits on an ordinary memory DC,
+    // once through the retained surface's own pixel access.
+    Stage s;
+    s.button->SetButtonType(3);
+    s.button->SetPictureNormal(Disc());
+    s.button->SetEnabled(false);
+    const ButtonState& state = s.button->State();
+    RetainedSurface surface;
+    surface.Resize(60, 25);
+    PaintLook(state, surface.canvas(), StatePressed, false);
+
+    WindowDc screen(nullptr);
+    UniqueMemDc dc(CreateCompatibleDC(screen.get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 60, 25));
+    Selected into(dc.get(), bitmap.get());
+    SetBkMode(dc.get(), TRANSPARENT); // as the retained surface draws its text
+    GdiCanvas plain(dc.get());
+    PaintLook(state, plain, StatePressed, false);
+
+    int differences = 0, pictured = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 60; ++x) {
+            differences += GetPixel(surface.dc(), x, y) != GetPixel(dc.get(), x, y);
+            pictured += GetPixel(dc.get(), x, y) != RGB(231, 231, 224) && x > 2 && x < 57 && y > 2 && y < 22;
+        }
+    EXPECT_EQ(differences, 0);
+    EXPECT_GT(pictured, 50); // the greyscale disc is there
 }
