@@ -31,6 +31,57 @@ std::wstring StoredSetting(const std::wstring& key)
     return buffer;
 }
 
+namespace {
+void SetDefault(const std::wstring& key, const std::wstring& value)
+{
+    HKEY hkey;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hkey, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExW(hkey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(hkey);
+}
+
+std::optional<std::wstring> GetDefault(const std::wstring& key)
+{
+    wchar_t buffer[1024];
+    DWORD size = sizeof(buffer);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(buffer);
+}
+} // namespace
+
+// The shell reads associations from the classes root, so the test changes them there and puts
+// back exactly what it found.
+ClassOverride::ClassOverride(const std::wstring& extensionOrScheme, const std::wstring& program)
+{
+    std::wstring target = extensionOrScheme;
+    if (extensionOrScheme.front() == L'.') {
+        target = L"VistoraTest" + extensionOrScheme.substr(1);
+        saved_.push_back({extensionOrScheme, GetDefault(extensionOrScheme)});
+        SetDefault(extensionOrScheme, target);
+        created_ = target;
+    }
+    const std::wstring command = target + L"\\shell\\open\\command";
+    saved_.push_back({command, GetDefault(command)});
+    SetDefault(command, L"\"" + program + L"\" \"%1\"");
+}
+
+ClassOverride::~ClassOverride()
+{
+    for (const auto& [key, value] : saved_) {
+        if (value)
+            SetDefault(key, *value);
+        else
+            RegDeleteKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr);
+    }
+    if (!created_.empty()) RegDeleteTreeW(HKEY_CLASSES_ROOT, created_.c_str());
+}
+
+std::wstring PeerProgram(const std::wstring& name) { return testsupport::BuildFolder() + L"\\cross\\" + name; }
+
 std::vector<std::wstring> FolderFiles(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
@@ -44,11 +95,12 @@ std::vector<std::wstring> FolderFiles(const std::wstring& folder)
     return names;
 }
 
-VistoraApp::VistoraApp(bool withLanguageFile) : folder_(L"vistora-e2e")
+VistoraApp::VistoraApp(bool withLanguageFile, bool withProbe) : folder_(L"vistora-e2e")
 {
     const std::wstring source = testsupport::ProgramFolder();
     for (const auto& name : FolderFiles(source)) {
         if (!withLanguageFile && lstrcmpiW(name.c_str(), L"Vistora.Txt") == 0) continue;
+        if (!withProbe && lstrcmpiW(name.c_str(), L"brannox.exe") == 0) continue;
         // Only what a fresh installation holds: no answers or options left by earlier runs.
         if (lstrcmpiW(name.c_str(), L"Vistora.opt") == 0 || lstrcmpiW(name.c_str(), L"ZelSuite.tmp") == 0) continue;
         CopyFileW((source + L"\\" + name).c_str(), (folder_ / name).c_str(), FALSE);

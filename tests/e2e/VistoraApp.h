@@ -5,7 +5,9 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WineTestSupport.h"
@@ -24,13 +26,28 @@ void ForgetSettings();
 void StoreSetting(const std::wstring& key, const std::wstring& value);
 std::wstring StoredSetting(const std::wstring& key);
 
+// Points a file type or URL scheme at a program for the current user while it lives.
+class ClassOverride {
+public:
+    // extensionOrScheme: L".txt" or L"http"; program: a full path, given "%1" as its argument.
+    ClassOverride(const std::wstring& extensionOrScheme, const std::wstring& program);
+    ~ClassOverride();
+
+private:
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
+    std::wstring created_;
+};
+
+// A program the tests built beside the others (tests/peers).
+std::wstring PeerProgram(const std::wstring& name);
+
 // Files in a folder, names only.
 std::vector<std::wstring> FolderFiles(const std::wstring& folder);
 
 class VistoraApp {
 public:
     // A fresh program folder holding copies of the built program's files.
-    explicit VistoraApp(bool withLanguageFile = true);
+    explicit VistoraApp(bool withLanguageFile = true, bool withProbe = true);
     ~VistoraApp();
 
     const std::wstring& Folder() const { return folder_.path(); }

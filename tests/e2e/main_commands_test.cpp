@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "VistoraApp.h"
+
+using e2e::VistoraApp;
+using testsupport::ReadBytes;
+using testsupport::WaitFor;
+using testsupport::WindowText;
+using testsupport::WriteBytes;
+
+namespace {
+
+void DismissPresenterMessage()
+{
+    if (HWND box = FindWindowW(L"#32770", L"Vistora")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+HWND StartAndWait(VistoraApp& app)
+{
+    EXPECT_TRUE(app.Start());
+    HWND main = app.WaitForMain();
+    DismissPresenterMessage();
+    Sleep(300);
+    return main;
+}
+
+POINT Centre(HWND hwnd)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void HoverOver(HWND hwnd)
+{
+    POINT p = Centre(hwnd);
+    VistoraApp::MoveTo(p.x, p.y);
+    VistoraApp::MoveTo(p.x + 3, p.y + 1);
+}
+
+// A point on the window's background picture, clear of the lists.
+void HoverBackground(HWND main)
+{
+    RECT r;
+    GetWindowRect(main, &r);
+    VistoraApp::MoveTo(r.left + 10, r.bottom - 40);
+    VistoraApp::MoveTo(r.left + 12, r.bottom - 41);
+}
+
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const wchar_t* name, const std::wstring& value) : name_(name)
+    {
+        SetEnvironmentVariableW(name, value.c_str());
+    }
+    ~EnvironmentVariable() { SetEnvironmentVariableW(name_, nullptr); }
+
+private:
+    const wchar_t* name_;
+};
+
+HWND FindAbout(DWORD pid)
+{
+    HWND found = nullptr;
+    WaitFor([&] {
+        found = testsupport::FindProcessWindow(pid, L"VistoraForm");
+        return found && WindowText(found) == L"About Vistora";
+    }, 5000);
+    return found && WindowText(found) == L"About Vistora" ? found : nullptr;
+}
+
+} // namespace
+
+TEST(MainCommandHover, EachButtonWritesItsTextOnceWhenEntered)
+{
+    e2e::ForgetSettings();
+    VistoraApp app;
+    HWND main = StartAndWait(app);
+    ASSERT_NE(main, nullptr);
+    HoverOver(app.Button(2));
+    EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"Visit the Vistora web site or read about the program"; }));
+    HoverOver(app.Button(5));
+    EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"Open the power settings of this computer"; }));
+    HoverBackground(main);
+    EXPECT_TRUE(WaitFor([&] { return app.StatusText(2).rfind(L"Vistora is ready", 0) == 0; }));
+    // Back on the same button: its text was written when it was entered and is not written again.
+    HoverOver(app.Button(5));
+    Sleep(300);
+    EXPECT_EQ(app.StatusText(2).rfind(L"Vistora is ready", 0), 0u);
+    // Another button with the same text as the last one still writes it.
+    HoverOver(app.Button(0));
+    EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"End the show or leave the program"; }));
+    HoverBackground(main);
+    HoverOver(app.Button(8));
+    EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"End the show or leave the program"; }));
+}
+
+TEST(MainCommandLanguage, SwitchingTwiceReturnsTheFirstCaptionsWithoutReadingTheFile)
+{
+    e2e::ForgetSettings();
+    VistoraApp app;
+    ASSERT_NE(StartAndWait(app), nullptr);
+    // A changed file on disk must not show: a switch only re-cuts the lines read at start-up.
+    std::string text = ReadBytes(app.File(L"Vistora.Txt"));
+    const auto at = text.find("\"Exit:");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 6, "\"Leave:");
+    WriteBytes(app.File(L"Vistora.Txt"), text);
+
+    VistoraApp::Click(app.Button(3));
+    ASSERT_TRUE(WaitFor([&] { return WindowText(app.Button(0)) == L"  Esci"; }));
+    EXPECT_FALSE(IsWindowVisible(app.Button(3)));
+    EXPECT_TRUE(IsWindowVisible(app.Button(4)));
+    EXPECT_EQ(WindowText(app.Button(8)), L"  Esci");
+    EXPECT_EQ(WindowText(app.Button(5)), L"Power");
+    EXPECT_EQ(app.ColumnHeader(1), L"Dimensione");
+
+    VistoraApp::Click(app.Button(4));
+    ASSERT_TRUE(WaitFor([&] { return WindowText(app.Button(0)) == L"  Exit"; }));
+    EXPECT_TRUE(IsWindowVisible(app.Button(3)));
+    EXPECT_FALSE(IsWindowVisible(app.Button(4)));
+    EXPECT_EQ(app.ColumnHeader(1), L"Size");
+}
+
+TEST(MainCommandEditTexts, WaitsForTheEditorStaysResponsiveAndShowsTheNewCaption)
+{
+    e2e::ForgetSettings();
+    e2e::ClassOverride editor(L".txt", e2e::PeerProgram(L"peer_editor.exe"));
+    testsupport::ScratchFolder logs(L"peerlog");
+    EnvironmentVariable log(L"VISTORA_PEER_LOG", logs / L"editor.log");
+    EnvironmentVariable action(L"VISTORA_EDITOR_ACTION", L"caption");
+    EnvironmentVariable pause(L"VISTORA_EDITOR_MS", L"1500");
+    VistoraApp app;
+    HWND main = StartAndWait(app);
+    ASSERT_NE(main, nullptr);
+    VistoraApp::Click(app.Button(6));
+    ASSERT_TRUE(WaitFor([&] { return !ReadBytes(logs / L"editor.log").empty(); }, 5000)) << "the editor was started";
+    // While the editor runs, the window still answers.
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer), 0);
+    EXPECT_EQ(WindowText(app.Button(0)), L"  Exit") << "nothing is re-read before the editor ends";
+    EXPECT_TRUE(WaitFor([&] { return WindowText(app.Button(0)) == L"  Leave"; }, 8000));
+    std::string logged = ReadBytes(logs / L"editor.log");
+    std::string expectedFile;
+    for (wchar_t c : app.File(L"Vistora.Txt")) expectedFile += static_cast<char>(c);
+    EXPECT_NE(logged.find("\"" + expectedFile + "\""), std::string::npos) << logged;
+}
+
+TEST(MainCommandEditTexts, FileDeletedDuringTheEditEndsTheProgramWithoutSaving)
+{
+    e2e::ForgetSettings();
+    e2e::ClassOverride editor(L".txt", e2e::PeerProgram(L"peer_editor.exe"));
+    EnvironmentVariable action(L"VISTORA_EDITOR_ACTION", L"delete");
+    VistoraApp app;
+    ASSERT_NE(StartAndWait(app), nullptr);
+    VistoraApp::Click(app.Button(6));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = testsupport::FindProcessWindow(app.Pid(), L"#32770")) != nullptr; }, 8000));
+    EXPECT_EQ(testsupport::DialogMessageText(box), L"[Vistora.Txt] file not found!");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(app.WaitForExit(5000));
+    EXPECT_FALSE(testsupport::FileExistsForTest(app.File(L"Vistora.opt")));
+    EXPECT_EQ(e2e::StoredSetting(L"MainLeft"), L"<missing>");
+}
+
+TEST(MainCommandWebOrAbout, OnlyAnExactTrueOpensTheWebSite)
+{
+    e2e::ForgetSettings();
+    e2e::ClassOverride browser(L"http", e2e::PeerProgram(L"peer_browser.exe"));
+    testsupport::ScratchFolder logs(L"peerlog");
+    EnvironmentVariable log(L"VISTORA_PEER_LOG", logs / L"browser.log");
+    VistoraApp app(true, false);
+    ASSERT_NE(StartAndWait(app), nullptr);
+    struct Case {
+        const char* content; // nullptr: no file
+        bool online;
+    };
+    const Case cases[] = {{nullptr, false}, {"", false}, {"true\r\n", false}, {"True \r\n", false}, {"True\r\n", true}};
+    for (const Case& c : cases) {
+        DeleteFileW(app.File(L"ZelSuite.tmp").c_str());
+        if (c.content) WriteBytes(app.File(L"ZelSuite.tmp"), c.content);
+        DeleteFileW((logs / L"browser.log").c_str());
+        VistoraApp::Click(app.Button(2));
+        if (c.online) {
+            EXPECT_TRUE(WaitFor([&] { return ReadBytes(logs / L"browser.log").find("http://") != std::string::npos; }))
+                << "the web site opens when the probe said True";
+            EXPECT_EQ(FindAbout(app.Pid()), nullptr);
+        } else {
+            HWND about = FindAbout(app.Pid());
+            ASSERT_NE(about, nullptr) << (c.content ? c.content : "no file");
+            EXPECT_EQ(app.StatusText(2), L"Set the sound volume. Off line: the web site can't be opened now");
+            EXPECT_FALSE(IsWindowEnabled(app.Main())) << "the About box is modal";
+            VistoraApp::Click(GetDlgItem(about, 1));
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+            EXPECT_TRUE(ReadBytes(logs / L"browser.log").empty());
+        }
+    }
+}
+
+TEST(MainAboutBox, OpensCentredBelowTheMiddleAtTheSamePlaceEachTime)
+{
+    e2e::ForgetSettings();
+    VistoraApp app(true, false);
+    ASSERT_NE(StartAndWait(app), nullptr);
+    RECT first{}, second{};
+    for (RECT* r : {&first, &second}) {
+        VistoraApp::Click(app.Button(2));
+        HWND about = FindAbout(app.Pid());
+        ASSERT_NE(about, nullptr);
+        GetWindowRect(about, r);
+        EXPECT_EQ(WindowText(GetDlgItem(about, 1)), L"Exit");
+        // The pointer over the button gives it the focus.
+        HoverOver(GetDlgItem(about, 1));
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        WaitFor([&] {
+            GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &info);
+            return info.hwndFocus == GetDlgItem(about, 1);
+        });
+        EXPECT_EQ(info.hwndFocus, GetDlgItem(about, 1));
+        VistoraApp::Click(GetDlgItem(about, 1));
+        WaitFor([&] { return !IsWindow(about); });
+    }
+    EXPECT_EQ(first.left, second.left);
+    EXPECT_EQ(first.top, second.top);
+    const int width = first.right - first.left, height = first.bottom - first.top;
+    EXPECT_NEAR(first.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, 1);
+    EXPECT_NEAR(first.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2 + 21, 1) << "320 twips below the middle";
+}
