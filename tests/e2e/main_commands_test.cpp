@@ -229,3 +229,52 @@ TEST(MainAboutBox, OpensCentredBelowTheMiddleAtTheSamePlaceEachTime)
     EXPECT_NEAR(first.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, 1);
     EXPECT_NEAR(first.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2 + 21, 1) << "320 twips below the middle";
 }
+
+namespace {
+// Starts Vistora on a folder, clicks the named row and "Edit"; returns what the associated
+// program was given.
+std::string OpenForEditing(const std::wstring& folder, const std::wstring& row)
+{
+    testsupport::ScratchFolder logs(L"peerlog");
+    EnvironmentVariable log(L"VISTORA_PEER_LOG", logs / L"open.log");
+    e2e::ClassOverride editor(L".ppt", e2e::PeerProgram(L"peer_browser.exe"));
+    VistoraApp app(true, false);
+    std::string opt = "ENG\r\n";
+    for (wchar_t c : folder) opt += static_cast<char>(c);
+    WriteBytes(app.File(L"Vistora.opt"), opt + "\r\n");
+    if (!StartAndWait(app)) return "<no window>";
+    for (int i = 0; i < app.RowCount(); ++i) {
+        if (app.Cell(i, 0) != row) continue;
+        RECT r = app.RowRect(i);
+        VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
+        if (!WaitFor([&] { return IsWindowEnabled(app.Button(9)) != 0; }, 3000)) return "<edit not enabled>";
+        VistoraApp::Click(app.Button(9));
+        WaitFor([&] { return !ReadBytes(logs / L"open.log").empty(); }, 8000);
+        EXPECT_TRUE(IsWindowVisible(app.Main())) << "the main window stays";
+        return ReadBytes(logs / L"open.log");
+    }
+    return "<no row>";
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    std::string out;
+    for (wchar_t c : text) out += static_cast<char>(c);
+    return out;
+}
+} // namespace
+
+TEST(MainCommandOpenForEditing, ShowFileHasOneBackslashAtARootAndInAFolder)
+{
+    e2e::ForgetSettings();
+    testsupport::ScratchFolder talks(L"talks");
+    WriteBytes(talks / L"MY TALK.PPT", "slides");
+    std::string logged = OpenForEditing(talks.path(), L"My Talk.ppt");
+    EXPECT_NE(logged.find(Narrow(talks.path()) + "\\MY TALK.PPT"), std::string::npos) << logged;
+
+    ASSERT_TRUE(WriteBytes(L"C:\\MY TALK.PPT", "slides"));
+    logged = OpenForEditing(L"C:\\", L"My Talk.ppt");
+    DeleteFileW(L"C:\\MY TALK.PPT");
+    EXPECT_NE(logged.find(":\\MY TALK.PPT"), std::string::npos) << logged;
+    EXPECT_EQ(logged.find(":\\\\"), std::string::npos) << logged;
+}
