@@ -110,7 +110,11 @@ void ZelButtonOXP::SetDefaultButton(bool isDefault)
 {
     if (isDefault_ == isDefault) return;
     isDefault_ = isDefault;
-    AmbientChanged();
+    // Custom colours ignore ambient changes, but the frame must still follow at once.
+    if (ColorScheme() == 2)
+        DrawButton(s_.LastState, true);
+    else
+        AmbientChanged();
 }
 
 LRESULT CALLBACK ZelButtonOXP::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,7 +2,8 @@
 // The program's owner-drawn push button as a child window. Position, size, visibility,
 // tooltip and focus go through the window handle (the host layer wraps any HWND for those);
 // the button's own properties and events are those of ButtonModel. Mouse event positions are
-// client pixels.
+// client pixels. An access key (or Enter and Esc for a default or cancel button) reaches the
+// control as BM_CLICK, which is what the dialog manager sends for a button's mnemonic.
 #include <windows.h>
 
 #include <functional>
@@ -21,8 +22,7 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     const std::wstring& Name() const { return name_; }
-    // The hosting window's default button shows the blue frame; like every ambient change,
-    // it repaints at once unless the button uses its own colours (ColorScheme 2).
+    // The hosting window's default button shows the blue frame.
     void SetDefaultButton(bool isDefault);
     bool DefaultButton() const { return isDefault_; }
     // The control behind a window handle, or null for any other window.

@@ -110,7 +110,6 @@ TEST(ButtonGallery, EveryLookInOneWindow)
 
     for (int row = 0; row < 2; ++row) {
         buttons[row * 5 + 2]->SetDefaultButton(true);
-        buttons[row * 5 + 2]->DrawButton(StateUp, true);
         buttons[row * 5 + 3]->DrawButton(StatePressed, true);
         buttons[row * 5 + 4]->SetEnabled(false);
     }
