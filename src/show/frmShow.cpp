@@ -87,7 +87,6 @@ frmShow::~frmShow()
     Timer2.SetEnabled(false);
     Timer3.SetEnabled(false);
     if (pen_) pen_->Unload();
-    SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
 }
 
 void frmShow::Form_Load()
