@@ -40,31 +40,6 @@ TEST(PenOverlaySurface, StrokesHaveThePenWidthAndDotsAreRound)
     EXPECT_EQ(surface.PixelAt(148, 18), Back); // corners stay out of a round dot
 }
 
-TEST(PenOverlaySurface, PictureIsShiftedAndPaintedBack)
-{
-    // A picture with one marked pixel at (10, 10), shifted by (2, 2) onto the surface.
-    HDC screen = GetDC(nullptr);
-    UniqueBitmap picture(CreateCompatibleBitmap(screen, 50, 50));
-    UniqueMemDc dc(CreateCompatibleDC(screen));
-    ReleaseDC(nullptr, screen);
-    {
-        Selected in(dc.get(), picture.get());
-        RECT all{0, 0, 50, 50};
-        FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetPixelV(dc.get(), 10, 10, RGB(0, 255, 0));
-    }
-    PenSurface surface(40, 40, Back);
-    surface.SetPicture(picture.get(), 2, 2);
-    EXPECT_EQ(surface.PixelAt(8, 8), RGB(0, 255, 0));
-    EXPECT_EQ(surface.PixelAt(9, 9), RGB(255, 255, 255));
-
-    WindowDc screenDc(nullptr);
-    UniqueBitmap target(CreateCompatibleBitmap(screenDc.get(), 60, 60));
-    Selected in(dc.get(), target.get());
-    surface.PaintTo(dc.get(), 5, 5);
-    EXPECT_EQ(GetPixel(dc.get(), 13, 13), RGB(0, 255, 0));
-}
-
 TEST(PenOverlayCursor, ThirtyTwoSquareWithHotSpotAtTheTip)
 {
     UniqueCursor cursor = CreatePenCursor();

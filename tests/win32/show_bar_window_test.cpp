@@ -179,31 +179,6 @@ TEST_F(ShowBarTest, ShowThatCannotStartEndsTheBarWithAReason)
     }
 }
 
-TEST_F(ShowBarTest, PointerHidesAndBringsBackTheBarAtTheLimits)
-{
-    frmShow& bar = Open();
-    ASSERT_TRUE(WaitFor([&] { return bar.Timer1.Enabled(); }, 3000));
-    const int hiddenTop = screen::ToPixels(show::BarHiddenTopTwips);
-    auto top = [&] { return ScreenRect(bar.hwnd()).top; };
-
-    SetCursorPos(300, 28);
-    host::SleepPumping(1000);
-    EXPECT_EQ(top(), 0);
-    SetCursorPos(300, 29);
-    ASSERT_TRUE(WaitFor([&] { return top() == hiddenTop; }, 1500));
-    EXPECT_EQ(shared.BarShown, 0);
-    EXPECT_TRUE(bar.Visible()) << "out of sight, not hidden";
-
-    SetCursorPos(300, 4);
-    host::SleepPumping(1000);
-    EXPECT_EQ(top(), hiddenTop);
-    SetCursorPos(300, 3);
-    ASSERT_TRUE(WaitFor([&] { return top() == 0; }, 1500));
-    EXPECT_EQ(shared.BarShown, 1);
-    EXPECT_TRUE(GetWindowLongPtrW(bar.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    SetCursorPos(400, 500);
-}
-
 TEST_F(ShowBarTest, EscapeOnTheBarEndsItButNotOnAButton)
 {
     frmShow& bar = Open();
@@ -308,34 +283,4 @@ TEST_F(ShowBarTest, ShowGoneWhileDrawingEndsBarAndOverlayWithoutShowingTheBarAga
     EXPECT_FALSE(bar.Loaded());
     EXPECT_EQ(returns, 1);
     EXPECT_EQ(show::CurrentShowBar(), nullptr);
-}
-
-TEST_F(ShowBarTest, ExitClosesTheShowWindowButNotADecoy)
-{
-    // Real top-level windows: the show and a window whose title starts with the name.
-    static int closes[2];
-    closes[0] = closes[1] = 0;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
-        if (msg == WM_CLOSE) ++closes[GetWindowLongPtrW(hwnd, GWLP_ID) == 1 ? 0 : 1];
-        return DefWindowProcW(hwnd, msg, w, l);
-    };
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ShowBarTestShow";
-    RegisterClassW(&wc);
-    HWND decoy = CreateWindowExW(0, wc.lpszClassName, L"TALK.PPT - notes", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
-    HWND showWindow = CreateWindowExW(0, wc.lpszClassName, L"Slide Show - Talk.ppt", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                      nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrW(showWindow, GWLP_ID, 1);
-
-    frmShow& bar = show::OpenShowBar([this](const std::wstring&) { ++returns; }, nullptr);
-    bar.cmd_Click(6);
-    EXPECT_EQ(closes[0], 1);
-    EXPECT_EQ(closes[1], 0);
-    EXPECT_FALSE(IsWindow(showWindow));
-    EXPECT_TRUE(IsWindow(decoy));
-    EXPECT_EQ(returns, 1);
-    DestroyWindow(decoy);
-    UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }
