@@ -126,8 +126,6 @@ Label::~Label()
         RemoveWindowSubclass(hwnd_, LabelSubclass, 1);
         RemovePropW(hwnd_, LabelProp);
     }
-    if (backBrush_) DeleteObject(backBrush_);
-    if (font_) DeleteObject(font_);
 }
 
 void Label::SetCaption(const std::wstring& caption)
@@ -147,18 +145,16 @@ void Label::SetColors(COLORREF fore, std::optional<COLORREF> back)
 {
     fore_ = fore;
     back_ = back;
-    if (backBrush_) DeleteObject(backBrush_);
-    backBrush_ = back ? CreateSolidBrush(*back) : nullptr;
+    backBrush_.reset(back ? CreateSolidBrush(*back) : nullptr);
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Label::SetFont(const std::wstring& face, int points, bool bold)
 {
-    if (font_) DeleteObject(font_);
-    font_ = CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    font_.reset(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH, face.c_str());
-    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+                        DEFAULT_PITCH, face.c_str()));
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 HBRUSH Label::Colorize(HDC dc)
@@ -166,7 +162,7 @@ HBRUSH Label::Colorize(HDC dc)
     SetTextColor(dc, fore_);
     if (backBrush_) {
         SetBkColor(dc, *back_);
-        return backBrush_;
+        return backBrush_.get();
     }
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
@@ -260,9 +256,8 @@ LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         HDC dc = BeginPaint(hwnd_, &ps);
         RECT client;
         GetClientRect(hwnd_, &client);
-        HBRUSH brush = CreateSolidBrush(back_);
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
+        UniqueBrush brush(CreateSolidBrush(back_));
+        FillRect(dc, &client, brush.get());
         if (Paint) Paint(dc, client);
         EndPaint(hwnd_, &ps);
         return 0;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "host/Handles.h"
+
 namespace host {
 
 class Form;
@@ -73,8 +75,8 @@ public:
 private:
     COLORREF fore_ = RGB(0, 0, 0);
     std::optional<COLORREF> back_;
-    HBRUSH backBrush_ = nullptr;
-    HFONT font_ = nullptr;
+    UniqueBrush backBrush_;
+    UniqueFont font_;
 };
 
 // A painted child area that can hold other controls: a background colour and an optional

@@ -64,7 +64,6 @@ Form::~Form()
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-    if (backBrush_) DeleteObject(backBrush_);
 }
 
 void Form::Load()
@@ -197,8 +196,7 @@ void Form::SetCaption(const std::wstring& caption)
 void Form::SetBackColor(COLORREF color)
 {
     style_.backColor = color;
-    if (backBrush_) DeleteObject(backBrush_);
-    backBrush_ = nullptr;
+    backBrush_.reset();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -260,10 +258,10 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT Form::OnEraseBackground(HDC dc)
 {
-    if (!backBrush_) backBrush_ = CreateSolidBrush(style_.backColor);
+    if (!backBrush_) backBrush_.reset(CreateSolidBrush(style_.backColor));
     RECT r;
     GetClientRect(hwnd_, &r);
-    FillRect(dc, &r, backBrush_);
+    FillRect(dc, &r, backBrush_.get());
     return 1;
 }
 

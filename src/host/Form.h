@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "host/Handles.h"
+
 namespace host {
 
 struct FormStyle {
@@ -84,7 +86,7 @@ private:
     FormStyle style_;
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;
-    HBRUSH backBrush_ = nullptr;
+    UniqueBrush backBrush_;
     bool loading_ = false;
     bool unloading_ = false;
 };

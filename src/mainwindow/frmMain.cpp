@@ -90,11 +90,7 @@ frmMain::frmMain()
 {
 }
 
-frmMain::~frmMain()
-{
-    if (listFont_) DeleteObject(listFont_);
-    if (titleFont_) DeleteObject(titleFont_);
-}
+frmMain::~frmMain() = default;
 
 std::shared_ptr<const Picture> frmMain::ButtonPicture(int number)
 {
@@ -117,10 +113,10 @@ void frmMain::LoadPictures()
 void frmMain::CreateControls()
 {
     const HWND self = hwnd();
-    listFont_ = CreateFontW(-MulDiv(8, screen::Dpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
-    titleFont_ = CreateFontW(-MulDiv(11, screen::Dpi(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    listFont_.reset(CreateFontW(-MulDiv(8, screen::Dpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    titleFont_.reset(CreateFontW(-MulDiv(11, screen::Dpi(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
 
     // Background first: later siblings lie above it.
     Image1 = std::make_unique<host::Image>(*this, self, RGB(236, 233, 216));
@@ -137,9 +133,9 @@ void frmMain::CreateControls()
     Image2->Move(0, 0, 9000, TitleHeight);
     Image2->Paint = [this](HDC dc, const RECT& client) {
         ArtPainter(&RenderTitle)(dc, client);
-        HGDIOBJ old = SelectObject(dc, titleFont_);
+        HGDIOBJ old = SelectObject(dc, titleFont_.get());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, TitleTextColor & 0xFFFFFF ? RGB(255, 255, 255) : 0);
+        SetTextColor(dc, RGB(Red(TitleTextColor), Green(TitleTextColor), Blue(TitleTextColor)));
         RECT text = client;
         text.left = TitleTextLeft(client.bottom);
         DrawTextW(dc, L"Vistora", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
@@ -176,7 +172,7 @@ void frmMain::CreateControls()
 
     lvDir.Create(self, IdList, RECT{0, 0, 100, 100});
     lvDirPlace = host::Control(lvDir.hwnd(), this);
-    SendMessageW(lvDir.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    SendMessageW(lvDir.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
     lvDir.SetImageLists(listLarge_.get(), listSmall_.get());
 
     Drive.Create(self, IdDrive, RECT{0, 0, 100, 22});
@@ -187,13 +183,13 @@ void frmMain::CreateControls()
     Directory.Change = [this] { Directory_Change(); };
     Directory.MouseMove = [this] { ShowStatus(2, shared.LangText[13]); };
     for (HWND list : {Drive.hwnd(), Directory.hwnd()})
-        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
 
     StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, self,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdStatus)), GetModuleHandleW(nullptr),
                                 nullptr);
     StatusBarPlace = host::Control(StatusBar, this);
-    SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
     SetStatusText(1, L"Vistora 5.5");
 
     // The pictures lie under every other part.

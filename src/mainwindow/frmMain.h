@@ -99,8 +99,8 @@ private:
     std::vector<std::shared_ptr<const Picture>> ImageFlag;
     UniqueImageList listLarge_;
     UniqueImageList listSmall_;
-    HFONT listFont_ = nullptr;
-    HFONT titleFont_ = nullptr;
+    UniqueFont listFont_;
+    UniqueFont titleFont_;
     std::vector<std::wstring> statusTexts_ = std::vector<std::wstring>(4);
 };
 
