@@ -1,6 +1,10 @@
 #include "host/Picture.h"
 
+#include "host/Artwork.h"
 #include "host/GdiCanvas.h"
+#include "resources/art/PixelArt.h"
+
+#include <algorithm>
 #include "host/Screen.h"
 
 namespace {
@@ -38,45 +42,9 @@ Picture Picture::FromBitmap(HBITMAP bitmap)
 Picture Picture::FromPixels(int width, int height, const std::vector<std::uint32_t>& argb)
 {
     if (width <= 0 || height <= 0 || argb.size() < static_cast<std::size_t>(width) * height) return Picture{};
-
-    BITMAPV5HEADER header{};
-    header.bV5Size = sizeof header;
-    header.bV5Width = width;
-    header.bV5Height = -height; // top row first, as the pixels come
-    header.bV5Planes = 1;
-    header.bV5BitCount = 32;
-    header.bV5Compression = BI_BITFIELDS;
-    header.bV5RedMask = 0x00FF0000;
-    header.bV5GreenMask = 0x0000FF00;
-    header.bV5BlueMask = 0x000000FF;
-    header.bV5AlphaMask = 0xFF000000;
-    void* bits = nullptr;
-    WindowDc screenDc(nullptr);
-    UniqueBitmap color(CreateDIBSection(screenDc.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
-                                        nullptr, 0));
-    if (!color || !bits) return Picture{};
-    auto* out = static_cast<std::uint32_t*>(bits);
-
-    // The mask: 1 where the icon lets the background through; rows padded to 16 bits.
-    const int maskStride = ((width + 15) / 16) * 2;
-    std::vector<std::uint8_t> maskBits(static_cast<std::size_t>(maskStride) * height, 0);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t px = argb[static_cast<std::size_t>(y) * width + x];
-            const bool transparent = (px >> 24) == 0;
-            out[static_cast<std::size_t>(y) * width + x] = transparent ? 0 : px;
-            if (transparent) maskBits[static_cast<std::size_t>(y) * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-        }
-    }
-    UniqueBitmap mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
-    if (!mask) return Picture{};
-
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmColor = color.get();
-    info.hbmMask = mask.get();
-    // CreateIconIndirect copies both bitmaps; ours are freed when this returns.
-    return FromIcon(CreateIconIndirect(&info));
+    PixelArt art(width, height);
+    std::copy_n(argb.begin(), art.argb.size(), art.argb.begin());
+    return FromIcon(MakeIcon(art).release());
 }
 
 int Picture::WidthHimetric() const { return MulDiv(width_, HimetricPerInch, screen::Dpi()); }
