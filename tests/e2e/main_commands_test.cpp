@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "VistoraApp.h"
 
 using e2e::VistoraApp;
@@ -277,4 +280,56 @@ TEST(MainCommandOpenForEditing, ShowFileHasOneBackslashAtARootAndInAFolder)
     DeleteFileW(L"C:\\MY TALK.PPT");
     EXPECT_NE(logged.find(":\\MY TALK.PPT"), std::string::npos) << logged;
     EXPECT_EQ(logged.find(":\\\\"), std::string::npos) << logged;
+}
+
+namespace {
+// The title strip's small buttons, right to left: close, fill the screen, minimise.
+std::vector<HWND> TitleButtons(HWND main)
+{
+    std::vector<std::pair<LONG, HWND>> found;
+    HWND strip = GetWindow(main, GW_CHILD);
+    for (; strip; strip = GetWindow(strip, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(strip, &r);
+        if (r.top != r.bottom && GetWindow(strip, GW_CHILD) && r.bottom - r.top < 60) break;
+    }
+    for (HWND child = strip ? GetWindow(strip, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        if (r.right - r.left < 40) found.push_back({-r.left, child});
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<HWND> buttons;
+    for (auto& [left, hwnd] : found) buttons.push_back(hwnd);
+    return buttons;
+}
+} // namespace
+
+TEST(MainTitleButtons, FillTheScreenThenMinimise)
+{
+    e2e::ForgetSettings();
+    e2e::StoreSetting(L"MainLeft", L"1500");
+    e2e::StoreSetting(L"MainTop", L"1500");
+    e2e::StoreSetting(L"MainWidth", L"12000");
+    e2e::StoreSetting(L"MainHeight", L"9000");
+    VistoraApp app;
+    HWND main = StartAndWait(app);
+    ASSERT_NE(main, nullptr);
+    const std::vector<HWND> title = TitleButtons(main);
+    ASSERT_EQ(title.size(), 3u);
+    VistoraApp::Click(title[1]);
+    RECT r{};
+    EXPECT_TRUE(WaitFor([&] {
+        GetWindowRect(main, &r);
+        return r.left == 0 && r.top == 0 && r.right == GetSystemMetrics(SM_CXSCREEN) &&
+               r.bottom == GetSystemMetrics(SM_CYSCREEN);
+    }));
+    EXPECT_FALSE(IsZoomed(main)) << "the window state stays normal";
+    VistoraApp::Click(title[2]);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != 0; }));
+    ShowWindow(main, SW_RESTORE);
+    WaitFor([&] { return !IsIconic(main); });
+    VistoraApp::Click(title[0]);
+    EXPECT_TRUE(app.WaitForExit(10000)) << "the close button ends the program";
+    EXPECT_TRUE(testsupport::FileExistsForTest(app.File(L"Vistora.opt")));
 }
