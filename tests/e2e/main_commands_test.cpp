@@ -333,3 +333,29 @@ TEST(MainTitleButtons, FillTheScreenThenMinimise)
     EXPECT_TRUE(app.WaitForExit(10000)) << "the close button ends the program";
     EXPECT_TRUE(testsupport::FileExistsForTest(app.File(L"Vistora.opt")));
 }
+
+TEST(MainCommandPresenter, WithoutThePresentationProgramButtonTenSaysWhy)
+{
+    e2e::ForgetSettings();
+    // Unregister the presentation program for this start, and put its registration back after.
+    const wchar_t* key = L"Software\\Classes\\Powerpoint.Application\\CLSID";
+    wchar_t clsid[256] = L"";
+    DWORD size = sizeof(clsid);
+    ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, key, nullptr, RRF_RT_REG_SZ, nullptr, clsid, &size), ERROR_SUCCESS)
+        << "the stand-in is registered";
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, key);
+    {
+        VistoraApp app;
+        ASSERT_TRUE(app.Start());
+        ASSERT_NE(app.WaitForMain(), nullptr);
+        EXPECT_EQ(FindWindowW(L"#32770", L"Vistora"), nullptr) << "an unregistered program is not reported";
+        VistoraApp::Click(app.Button(10));
+        EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"PowerPoint was not found on this computer"; }));
+    }
+    HKEY restored;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &restored, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(restored, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid),
+                   static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
+    RegCloseKey(restored);
+}
