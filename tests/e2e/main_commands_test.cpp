@@ -343,19 +343,26 @@ TEST(MainCommandPresenter, WithoutThePresentationProgramButtonTenSaysWhy)
     DWORD size = sizeof(clsid);
     ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, key, nullptr, RRF_RT_REG_SZ, nullptr, clsid, &size), ERROR_SUCCESS)
         << "the stand-in is registered";
+    // Put back even when a check below fails: later tests start shows through it.
+    struct Restore {
+        const wchar_t* key;
+        const wchar_t* clsid;
+        ~Restore()
+        {
+            HKEY restored;
+            if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &restored, nullptr) !=
+                ERROR_SUCCESS)
+                return;
+            RegSetValueExW(restored, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid),
+                           static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
+            RegCloseKey(restored);
+        }
+    } restore{key, clsid};
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, key);
-    {
-        VistoraApp app;
-        ASSERT_TRUE(app.Start());
-        ASSERT_NE(app.WaitForMain(), nullptr);
-        EXPECT_EQ(FindWindowW(L"#32770", L"Vistora"), nullptr) << "an unregistered program is not reported";
-        VistoraApp::Click(app.Button(10));
-        EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"PowerPoint was not found on this computer"; }));
-    }
-    HKEY restored;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &restored, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(restored, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid),
-                   static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
-    RegCloseKey(restored);
+    VistoraApp app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_NE(app.WaitForMain(), nullptr);
+    EXPECT_EQ(FindWindowW(L"#32770", L"Vistora"), nullptr) << "an unregistered program is not reported";
+    VistoraApp::Click(app.Button(10));
+    EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"PowerPoint was not found on this computer"; }));
 }
