@@ -141,6 +141,15 @@ HWND VistoraApp::WaitForMain(int timeoutMs)
     return main_;
 }
 
+HWND VistoraApp::StartAndWait()
+{
+    if (!Start() || !WaitForMain()) return nullptr;
+    if (HWND box = FindWindowW(L"#32770", L"Vistora")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    // The last start-up steps (focus, the probe) finish right after the window shows.
+    Sleep(300);
+    return main_;
+}
+
 bool VistoraApp::Running() const
 {
     return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;

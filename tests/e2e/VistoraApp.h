@@ -57,6 +57,9 @@ public:
     bool Start();
     // Waits for the main window to be visible.
     HWND WaitForMain(int timeoutMs = 20000);
+    // Start, WaitForMain, and an OK for the presentation program's message should one come, so
+    // that start-up goes on; nullptr when no main window showed.
+    HWND StartAndWait();
     HWND Main() const { return main_; }
     DWORD Pid() const { return pi_.dwProcessId; }
     bool WaitForExit(int timeoutMs = 10000);

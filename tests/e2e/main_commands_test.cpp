@@ -15,20 +15,6 @@ using testsupport::WriteBytes;
 
 namespace {
 
-void DismissPresenterMessage()
-{
-    if (HWND box = FindWindowW(L"#32770", L"Vistora")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
-HWND StartAndWait(VistoraApp& app)
-{
-    EXPECT_TRUE(app.Start());
-    HWND main = app.WaitForMain();
-    DismissPresenterMessage();
-    Sleep(300);
-    return main;
-}
-
 POINT Centre(HWND hwnd)
 {
     RECT r;
@@ -80,7 +66,7 @@ TEST(MainCommandHover, EachButtonWritesItsTextOnceWhenEntered)
 {
     e2e::ForgetSettings();
     VistoraApp app;
-    HWND main = StartAndWait(app);
+    HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);
     HoverOver(app.Button(2));
     EXPECT_TRUE(WaitFor([&] { return app.StatusText(2) == L"Visit the Vistora web site or read about the program"; }));
@@ -104,7 +90,7 @@ TEST(MainCommandLanguage, SwitchingTwiceReturnsTheFirstCaptionsWithoutReadingThe
 {
     e2e::ForgetSettings();
     VistoraApp app;
-    ASSERT_NE(StartAndWait(app), nullptr);
+    ASSERT_NE(app.StartAndWait(), nullptr);
     // A changed file on disk must not show: a switch only re-cuts the lines read at start-up.
     std::string text = ReadBytes(app.File(L"Vistora.Txt"));
     const auto at = text.find("\"Exit:");
@@ -136,7 +122,7 @@ TEST(MainCommandEditTexts, WaitsForTheEditorStaysResponsiveAndShowsTheNewCaption
     EnvironmentVariable action(L"VISTORA_EDITOR_ACTION", L"caption");
     EnvironmentVariable pause(L"VISTORA_EDITOR_MS", L"1500");
     VistoraApp app;
-    HWND main = StartAndWait(app);
+    HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);
     VistoraApp::Click(app.Button(6));
     ASSERT_TRUE(WaitFor([&] { return !ReadBytes(logs / L"editor.log").empty(); }, 5000)) << "the editor was started";
@@ -157,7 +143,7 @@ TEST(MainCommandEditTexts, FileDeletedDuringTheEditEndsTheProgramWithoutSaving)
     e2e::ClassOverride editor(L".txt", e2e::PeerProgram(L"peer_editor.exe"));
     EnvironmentVariable action(L"VISTORA_EDITOR_ACTION", L"delete");
     VistoraApp app;
-    ASSERT_NE(StartAndWait(app), nullptr);
+    ASSERT_NE(app.StartAndWait(), nullptr);
     VistoraApp::Click(app.Button(6));
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = testsupport::FindProcessWindow(app.Pid(), L"#32770")) != nullptr; }, 8000));
@@ -175,7 +161,7 @@ TEST(MainCommandWebOrAbout, OnlyAnExactTrueOpensTheWebSite)
     testsupport::ScratchFolder logs(L"peerlog");
     EnvironmentVariable log(L"VISTORA_PEER_LOG", logs / L"browser.log");
     VistoraApp app(true, false);
-    ASSERT_NE(StartAndWait(app), nullptr);
+    ASSERT_NE(app.StartAndWait(), nullptr);
     struct Case {
         const char* content; // nullptr: no file
         bool online;
@@ -206,7 +192,7 @@ TEST(MainAboutBox, OpensCentredBelowTheMiddleAtTheSamePlaceEachTime)
 {
     e2e::ForgetSettings();
     VistoraApp app(true, false);
-    ASSERT_NE(StartAndWait(app), nullptr);
+    ASSERT_NE(app.StartAndWait(), nullptr);
     RECT first{}, second{};
     for (RECT* r : {&first, &second}) {
         VistoraApp::Click(app.Button(2));
@@ -245,7 +231,7 @@ std::string OpenForEditing(const std::wstring& folder, const std::wstring& row)
     std::string opt = "ENG\r\n";
     for (wchar_t c : folder) opt += static_cast<char>(c);
     WriteBytes(app.File(L"Vistora.opt"), opt + "\r\n");
-    if (!StartAndWait(app)) return "<no window>";
+    if (!app.StartAndWait()) return "<no window>";
     for (int i = 0; i < app.RowCount(); ++i) {
         if (app.Cell(i, 0) != row) continue;
         RECT r = app.RowRect(i);
@@ -313,7 +299,7 @@ TEST(MainTitleButtons, FillTheScreenThenMinimise)
     e2e::StoreSetting(L"MainWidth", L"12000");
     e2e::StoreSetting(L"MainHeight", L"9000");
     VistoraApp app;
-    HWND main = StartAndWait(app);
+    HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);
     const std::vector<HWND> title = TitleButtons(main);
     ASSERT_EQ(title.size(), 3u);

@@ -22,20 +22,6 @@ std::wstring Lower(std::wstring text)
     return text;
 }
 
-// Answers the presentation program's message, if one comes, so that start-up goes on.
-void DismissPresenterMessage()
-{
-    if (HWND box = FindWindowW(L"#32770", L"Vistora")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
-HWND StartAndWait(VistoraApp& app)
-{
-    EXPECT_TRUE(app.Start());
-    HWND main = app.WaitForMain();
-    DismissPresenterMessage();
-    return main;
-}
-
 } // namespace
 
 TEST(MainStart, MissingLanguageFileEndsTheProgramAndWritesNothing)
@@ -60,7 +46,7 @@ TEST(MainStart, FirstStartCoversTheScreenInEnglishAtTheProgramFolder)
 {
     e2e::ForgetSettings();
     VistoraApp app;
-    HWND main = StartAndWait(app);
+    HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);
     RECT r;
     GetWindowRect(main, &r);
@@ -89,14 +75,14 @@ TEST(MainStart, OptionsFileChoosesLanguageAndFolder)
     {
         VistoraApp app;
         WriteBytes(app.File(L"Vistora.opt"), "OWN\r\n");
-        StartAndWait(app);
+        ASSERT_NE(app.StartAndWait(), nullptr);
         EXPECT_TRUE(Visible(app.Button(3))) << "a single line gives English, even when it says OWN";
         EXPECT_FALSE(Visible(app.Button(4)));
     }
     {
         VistoraApp app;
         WriteBytes(app.File(L"Vistora.opt"), "OWN\r\nc:\\windows\r\n");
-        StartAndWait(app);
+        ASSERT_NE(app.StartAndWait(), nullptr);
         EXPECT_TRUE(Visible(app.Button(4)));
         EXPECT_FALSE(Visible(app.Button(3)));
         EXPECT_EQ(WindowText(app.Button(0)), L"  Esci");
@@ -111,7 +97,7 @@ TEST(MainStart, FolderOnAVanishedDriveOpensTheRootOfC)
     ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
     VistoraApp app;
     WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nQ:\\talks\r\n");
-    StartAndWait(app);
+    ASSERT_NE(app.StartAndWait(), nullptr);
     const std::wstring shown = Lower(WindowText(app.Directory()));
     DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
     EXPECT_EQ(shown, L"c:\\");
@@ -121,7 +107,7 @@ TEST(MainExit, OrderlyExitWritesTwoLinesAndRemovesTheProbeAnswer)
 {
     e2e::ForgetSettings();
     VistoraApp app;
-    HWND main = StartAndWait(app);
+    HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);
     // The probe leaves its answer shortly after start-up.
     WaitFor([&] { return testsupport::FileExistsForTest(app.File(L"ZelSuite.tmp")); }, 10000);
@@ -145,7 +131,7 @@ TEST(MainWindowDrag, TitleStripMovesTheWindowByTheSameAmount)
     e2e::StoreSetting(L"MainWidth", L"12000");
     e2e::StoreSetting(L"MainHeight", L"9000");
     VistoraApp app;
-    HWND main = StartAndWait(app);
+    HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);
     RECT before;
     GetWindowRect(main, &before);
@@ -179,7 +165,7 @@ TEST(MainBrowser, RowsIconsSizesAndTheRowClick)
     std::string opt = "ENG\r\n";
     for (wchar_t c : talks.path()) opt += static_cast<char>(c);
     WriteBytes(app.File(L"Vistora.opt"), opt + "\r\n");
-    StartAndWait(app);
+    ASSERT_NE(app.StartAndWait(), nullptr);
     ASSERT_EQ(app.RowCount(), 4);
     std::vector<std::wstring> names;
     for (int i = 0; i < 4; ++i) names.push_back(app.Cell(i, 0));
