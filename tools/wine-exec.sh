@@ -11,3 +11,30 @@ fi
 exe="$1"; shift
 cd "$(dirname "$exe")"
 timeout --kill-after=10 "${VISTORA_EXEC_TIMEOUT:-280}" wine "$exe" "$@"
+rc=$?
+
+# In a shared session, a program the run left behind still holds our output and ctest would
+# wait for it until its own timeout. Wine's desktop process also holds it for a moment after
+# the last window closes, so leftovers get a few seconds before they are ended and named.
+holders() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    case "${proc#/proc/}" in "$$" | "$BASHPID") continue ;; esac
+    if [ "$(readlink "$proc/fd/1" 2>/dev/null)" = "$out" ] || [ "$(readlink "$proc/fd/2" 2>/dev/null)" = "$out" ]; then
+      echo "${proc#/proc/}"
+    fi
+  done
+}
+out="$(readlink /proc/$$/fd/1 2>/dev/null || true)"
+if [ -n "${VISTORA_SESSION:-}" ] && [[ "$out" == pipe:* ]]; then
+  for _ in $(seq 1 50); do
+    left="$(holders)"
+    [ -z "$left" ] && break
+    sleep 0.1
+  done
+  for pid in $left; do
+    echo "wine-exec: ended a program left running: $(tr '\0' ' ' < "/proc/$pid/cmdline" 2>/dev/null)" >&2
+    kill -9 "$pid" 2>/dev/null || true
+  done
+fi
+exit "$rc"

@@ -1,5 +1,7 @@
 #include "VistoraApp.h"
 
+#include <tlhelp32.h>
+
 #include <thread>
 
 namespace e2e {
@@ -95,7 +97,8 @@ std::vector<std::wstring> FolderFiles(const std::wstring& folder)
     return names;
 }
 
-VistoraApp::VistoraApp(bool withLanguageFile, bool withProbe) : folder_(L"vistora-e2e")
+VistoraApp::VistoraApp(bool withLanguageFile, bool withProbe)
+    : folder_(L"vistora-e2e"), probe_(withLanguageFile && withProbe)
 {
     const std::wstring source = testsupport::ProgramFolder();
     for (const auto& name : FolderFiles(source)) {
@@ -117,8 +120,37 @@ VistoraApp::~VistoraApp()
         CloseHandle(pi_.hProcess);
         CloseHandle(pi_.hThread);
     }
-    // The probe may still be writing its answer into the folder.
-    Sleep(200);
+    EndProgramsFromFolder();
+}
+
+void VistoraApp::WaitForProbe() const
+{
+    // The probe creates its answer file before it asks the name service anything.
+    if (probe_) testsupport::WaitFor([&] { return testsupport::FileExistsForTest(File(L"ZelSuite.tmp")); }, 10000);
+}
+
+void VistoraApp::EndProgramsFromFolder() const
+{
+    const std::wstring prefix = folder_.path() + L"\\";
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                                     entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t image[MAX_PATH * 2];
+        DWORD size = MAX_PATH * 2;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) && size > prefix.size() &&
+            CompareStringOrdinal(image, static_cast<int>(prefix.size()), prefix.c_str(),
+                                 static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+        }
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
 }
 
 bool VistoraApp::Start()
@@ -138,14 +170,18 @@ HWND VistoraApp::WaitForMain(int timeoutMs)
             return main_ != nullptr;
         },
         timeoutMs);
+    if (main_ && !FindWindowW(L"#32770", L"Vistora")) WaitForProbe();
     return main_;
 }
 
 HWND VistoraApp::StartAndWait()
 {
     if (!Start() || !WaitForMain()) return nullptr;
-    if (HWND box = FindWindowW(L"#32770", L"Vistora")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-    // The last start-up steps (focus, the probe) finish right after the window shows.
+    if (HWND box = FindWindowW(L"#32770", L"Vistora")) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitForProbe();
+    }
+    // The focus settles right after the window shows.
     Sleep(300);
     return main_;
 }

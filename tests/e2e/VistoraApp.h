@@ -91,7 +91,14 @@ private:
     template <typename T>
     bool Remote(UINT msg, WPARAM wParam, T& inOut, std::vector<wchar_t>* text = nullptr) const;
 
+    // Waits until the probe Vistora starts last has begun, so that ending Vistora cannot catch
+    // it half created (a process whose creator dies before resuming it never runs).
+    void WaitForProbe() const;
+    // Ends whatever still runs from the folder, so that no test leaves a program behind.
+    void EndProgramsFromFolder() const;
+
     testsupport::ScratchFolder folder_;
+    bool probe_ = false;
     PROCESS_INFORMATION pi_{};
     HWND main_ = nullptr;
 };
