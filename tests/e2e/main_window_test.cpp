@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <bitset>
 
 #include "VistoraApp.h"
 
@@ -191,4 +192,42 @@ TEST(MainBrowser, RowsIconsSizesAndTheRowClick)
     r = app.RowRect(talk);
     VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(app.Button(9)) != 0; }, 3000));
+}
+
+namespace {
+
+// Picks a drive in the drive list as the closed box does for an arrow key: selection, then the
+// change notice to the list's frame.
+void PickDrive(HWND driveList, wchar_t letter)
+{
+    const DWORD below = GetLogicalDrives() & ((1u << (letter - L'A')) - 1);
+    const int index = static_cast<int>(std::bitset<26>(below).count());
+    HWND box = GetWindow(driveList, GW_CHILD);
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(driveList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+} // namespace
+
+TEST(MainBrowser, DriveChangeOpensTheDriveOrFallsBackWhenItIsNotReady)
+{
+    e2e::ForgetSettings();
+    // Q: points at a folder that does not exist, as a drive without its medium would.
+    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
+    struct Unmap {
+        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
+    } unmap;
+    VistoraApp app;
+    WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nc:\\windows\r\n");
+    ASSERT_NE(app.StartAndWait(), nullptr);
+    HWND drives = GetDlgItem(app.Main(), e2e::IdDrive);
+    ASSERT_EQ(Lower(WindowText(app.Directory())), L"c:\\windows");
+
+    PickDrive(drives, L'Q');
+    EXPECT_EQ(Lower(WindowText(drives)).substr(0, 2), L"c:") << "the list goes back to the drive in use";
+    EXPECT_EQ(Lower(WindowText(app.Directory())), L"c:\\windows") << "and so does the folder";
+
+    PickDrive(drives, L'Z');
+    EXPECT_EQ(Lower(WindowText(drives)).substr(0, 2), L"z:");
+    EXPECT_EQ(Lower(WindowText(app.Directory())).substr(0, 3), L"z:\\");
 }
