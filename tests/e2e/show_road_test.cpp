@@ -173,6 +173,8 @@ protected:
     void SetUp() override
     {
         e2e::ForgetSettings();
+        // Programs the shell starts for the show note their command line here.
+        SetEnvironmentVariableW(L"VISTORA_PEER_LOG", PeerLog().c_str());
         WriteBytes(talks_ / L"MY TALK.PPT", "slides");
         std::string opt = "ENG\r\n";
         for (wchar_t c : talks_.path()) opt += static_cast<char>(c);
@@ -189,7 +191,10 @@ protected:
     {
         if (HWND show = ShowWindowOf(Name)) PostMessageW(show, WM_CLOSE, 0, 0);
         VistoraApp::MoveTo(640, 600);
+        SetEnvironmentVariableW(L"VISTORA_PEER_LOG", nullptr);
     }
+
+    std::wstring PeerLog() const { return talks_ / L"peer.log"; }
 
     // Presses the start button; returns the bar once the show's window is up.
     HWND StartShow()
@@ -303,6 +308,26 @@ TEST_F(ShowRoad, EscapeOnTheBarEndsTheBarAndLeavesTheShowRunning)
     EXPECT_TRUE(MainIsBack());
     testsupport::WaitFor([] { return false; }, 800);
     EXPECT_NE(ShowWindowOf(Name), nullptr);
+}
+
+TEST_F(ShowRoad, SpecialOpensTheConfiguredDocumentAndTheShowGoesOn)
+{
+    // The shipped configuration names Checklist.Txt; its type opens with a program that notes
+    // what it was given.
+    e2e::ClassOverride text(L".txt", e2e::PeerProgram(L"peer_browser.exe"));
+    HWND bar = StartShow();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(IsWindowEnabled(ChildById(bar, BarButtonId + 5)));
+    ClickBarButton(bar, 5);
+    std::string log;
+    EXPECT_TRUE(WaitFor([&] { return (log = testsupport::ReadBytes(PeerLog())).find('\n') != std::string::npos; }, 10000));
+    std::string lowerLog = log;
+    std::transform(lowerLog.begin(), lowerLog.end(), lowerLog.begin(), [](char c) { return static_cast<char>(tolower(c)); });
+    std::string expected;
+    for (wchar_t c : app_.File(L"Checklist.Txt")) expected += static_cast<char>(towlower(c));
+    EXPECT_NE(lowerLog.find(expected), std::string::npos) << log;
+    EXPECT_NE(ShowWindowOf(Name), nullptr) << "the show goes on";
+    EXPECT_NE(Bar(app_), nullptr) << "and so does the bar";
 }
 
 TEST_F(ShowRoad, PhotoFreezesTheScreenForThePen)
