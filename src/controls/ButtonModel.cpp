@@ -422,11 +422,6 @@ void ButtonModel::OnFocus(bool gained)
     DrawButton(s_.LastState, true);
 }
 
-void ButtonModel::OnPressAbandoned()
-{
-    if (s_.LastState == StatePressed) DrawButton(StateUp, true);
-}
-
 void ButtonModel::OnOverTimer()
 {
     if (site_.IsPointerOver()) return;

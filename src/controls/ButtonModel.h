@@ -98,8 +98,6 @@ public:
     void OnAccessKey();
     void OnFocus(bool gained);
     void OnOverTimer();
-    // The mouse was taken away while a button was held: the press is over without a release.
-    void OnPressAbandoned();
 
     const ButtonState& State() const { return s_; }
 

@@ -143,7 +143,6 @@ LRESULT ZelButtonOXP::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDBLCLK: OnButtonDown(4, wParam, lParam); return 0;
     case WM_LBUTTONDBLCLK: OnDoubleClickMessage(wParam, lParam); return 0;
     case WM_LBUTTONUP: OnButtonUp(1, wParam, lParam); return 0;
-    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
     case WM_RBUTTONUP: OnButtonUp(2, wParam, lParam); break; // DefWindowProc raises WM_CONTEXTMENU
     case WM_MBUTTONUP: OnButtonUp(4, wParam, lParam); return 0;
     case WM_MOUSEMOVE: OnMove(wParam, lParam); return 0;
@@ -201,11 +200,7 @@ void ZelButtonOXP::OnDoubleClickMessage(WPARAM, LPARAM)
 
 void ZelButtonOXP::OnButtonUp(int button, WPARAM keys, LPARAM at)
 {
-    if (ButtonMask(keys) == 0 && GetCapture() == hwnd_) {
-        releasing_ = true;
-        ReleaseCapture();
-        releasing_ = false;
-    }
+    if (ButtonMask(keys) == 0 && GetCapture() == hwnd_) ReleaseCapture();
     OnMouseUp(button, ShiftMask(keys), X(at), Y(at));
     if (button != 1 || !clickArmed_ || !hwnd_) return;
     clickArmed_ = false;
@@ -213,15 +208,6 @@ void ZelButtonOXP::OnButtonUp(int button, WPARAM keys, LPARAM at)
     GetClientRect(hwnd_, &client);
     const POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     if (PtInRect(&client, p)) OnClick();
-}
-
-void ZelButtonOXP::OnCaptureChanged(HWND newOwner)
-{
-    // Another window took the mouse mid-press (a message box, a task switch): a later release
-    // over the control must not count as a click, and the pressed look must not stay.
-    if (releasing_ || newOwner == hwnd_) return;
-    clickArmed_ = false;
-    OnPressAbandoned();
 }
 
 void ZelButtonOXP::OnMove(WPARAM keys, LPARAM at) { OnMouseMove(ButtonMask(keys), ShiftMask(keys), X(at), Y(at)); }

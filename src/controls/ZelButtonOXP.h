@@ -41,7 +41,6 @@ private:
     void OnButtonDown(int button, WPARAM keys, LPARAM at);
     void OnButtonUp(int button, WPARAM keys, LPARAM at);
     void OnDoubleClickMessage(WPARAM keys, LPARAM at);
-    void OnCaptureChanged(HWND newOwner);
     void OnMove(WPARAM keys, LPARAM at);
     bool OnSetCursor();
     void OnEnable(bool enabled);
@@ -74,7 +73,6 @@ private:
     RetainedSurface surface_;
     bool isDefault_ = false;
     bool clickArmed_ = false; // a left press began on this control and no double click replaced it
-    bool releasing_ = false;  // the control is giving the mouse back itself
     int pointer_ = 0;
     PicturePtr pointerIcon_;
 };
