@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/ProgramButtonDesign.h"
-#include "controls/ZelButtonOXP.h"
+#include "host/ZelButtonOXP.h"
 #include "host/Handles.h"
 #include "host/Picture.h"
 

@@ -1,8 +1,8 @@
 # libFuzzer targets over the portable readers, with address and undefined-behaviour checks.
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
-# The fuzzed readers live in the start-up code; the rest of the portable code is left out.
+# The fuzzed readers and the small helpers under them; the rest of the portable code is left out.
 set(FUZZ_CORE_SOURCES ${VISTORA_PORTABLE_SOURCES})
-list(FILTER FUZZ_CORE_SOURCES INCLUDE REGEX "/src/(startup|app)/")
+list(FILTER FUZZ_CORE_SOURCES INCLUDE REGEX "/src/(base|startup)/")
 add_library(fuzz_core STATIC ${FUZZ_CORE_SOURCES})
 vistora_target(fuzz_core)
 target_compile_options(fuzz_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined)

@@ -4,7 +4,6 @@
 #include "controls/ProgramButtonDesign.h"
 #include "host/ArtPaint.h"
 #include "host/Screen.h"
-#include "mainwindow/frmMain.h"
 #include "resources/art/Pictures.h"
 
 namespace {
@@ -25,9 +24,10 @@ SIZE OuterPixels(HWND hwnd)
 }
 } // namespace
 
-frmAbout::frmAbout()
+frmAbout::frmAbout(HWND owner, PicturePtr exitPicture)
     : host::Form(host::FormStyle{WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME, L"About Vistora", Paper,
-                                 MainWindow().hwnd()})
+                                 owner}),
+      exitPicture_(std::move(exitPicture))
 {
 }
 
@@ -39,19 +39,19 @@ void frmAbout::Form_Load()
     const SIZE outer = OuterPixels(self);
     SetWindowPos(self, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    Picture1 = std::make_unique<host::Image>(*this, self, Paper);
+    Picture1 = std::make_unique<host::Image>(self, Paper);
     Picture1->Move(240, 240, 3000, 2250);
     Picture1->Paint = ArtPainter(&AboutArtwork);
-    Image1 = std::make_unique<host::Image>(*this, self, Paper);
+    Image1 = std::make_unique<host::Image>(self, Paper);
     Image1->Move(3600, 300, 480, 480);
     Image1->Paint = [](HDC dc, const RECT& client) { PaintArt(dc, AppIcon(), client, false); };
-    Image2 = std::make_unique<host::Image>(*this, self, Paper);
+    Image2 = std::make_unique<host::Image>(self, Paper);
     Image2->Move(7800, 240, 1800, 2250);
     Image2->Paint = ArtPainter(&AboutPhoto);
 
     auto label = [&](const std::wstring& text, const wchar_t* face, int points, bool bold, COLORREF color,
                      double left, double top, double width, double height) {
-        auto l = std::make_unique<host::Label>(*this, self, text);
+        auto l = std::make_unique<host::Label>(self, text);
         l->SetFont(face, points, bold);
         l->SetColors(color, Paper);
         l->Move(left, top, width, height);
@@ -63,24 +63,20 @@ void frmAbout::Form_Load()
     Label5 = label(L"", L"Tahoma", 10, false, Navy, 3600, 1920, 4000, 330);
 
     auto button = std::make_unique<ZelButtonOXP>(self, 1, L"cmd", ProgramButtonDesign(L"Exit"));
-    Button entry{std::move(button), {}};
-    entry.place = host::Control(entry.button->hwnd(), this);
-    entry.place.Move(3600, 3480, 1800, 600);
-    entry.button->Click = [this] { cmd_Click(0); };
-    entry.button->MouseMove = [this](int&, int&, float&, float&) { cmd_MouseMove(0); };
-    cmd.Add(0, std::make_unique<Button>(std::move(entry)));
+    button->Move(3600, 3480, 1800, 600);
+    button->Click = [this] { cmd_Click(0); };
+    button->MouseMove = [this](int&, int&, float&, float&) { cmd_MouseMove(0); };
+    cmd.Add(0, std::move(button));
 
-    // 1. The close button shows the main window's first button picture.
-    cmd(0).button->SetPictureNormal(MainWindow().ButtonPicture(1));
-    // 2. Centred across, 320 twips below the middle.
+    cmd(0).SetPictureNormal(exitPicture_);
+    // Centred across, 320 twips below the middle.
     const double top = screen::HeightTwips() / 2 - Height() / 2 + 320;
     const double left = screen::WidthTwips() / 2 - Width() / 2;
     Move(left, top);
-    // 3 and 4.
     Label5->SetCaption(shared.AuthorMail);
     Label7->SetCaption(MakerLine);
 }
 
 void frmAbout::cmd_Click(int) { Hide(); }
 
-void frmAbout::cmd_MouseMove(int) { cmd(0).place.SetFocus(); }
+void frmAbout::cmd_MouseMove(int) { cmd(0).SetFocus(); }

@@ -2,21 +2,17 @@
 // The About box: artwork, version, maker and the author's address; one button closes it.
 #include <memory>
 
-#include "controls/ZelButtonOXP.h"
 #include "host/Controls.h"
 #include "host/Form.h"
+#include "host/ZelButtonOXP.h"
 
 class frmAbout : public host::Form {
 public:
-    frmAbout();
+    // The caller is the owner; its exit picture goes on the close button.
+    frmAbout(HWND owner, PicturePtr exitPicture);
     ~frmAbout() override;
 
-    struct Button {
-        std::unique_ptr<ZelButtonOXP> button;
-        host::Control place;
-        HWND hwnd() const { return button->hwnd(); }
-    };
-    host::ControlArray<Button> cmd;
+    host::ControlArray<ZelButtonOXP> cmd;
     std::unique_ptr<host::Image> Picture1;
     std::unique_ptr<host::Image> Image1;
     std::unique_ptr<host::Image> Image2;
@@ -28,4 +24,6 @@ protected:
 private:
     void cmd_Click(int index);
     void cmd_MouseMove(int index);
+
+    PicturePtr exitPicture_;
 };

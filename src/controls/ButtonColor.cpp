@@ -20,9 +20,3 @@ RgbColor ShiftColor(RgbColor c, int step, bool softBevel)
     const int b = Clamp(BlueOf(c) + BlueOf(c) * s / 192, s);
     return MakeRgb(r, g, b);
 }
-
-int RoundHalfEven(double x)
-{
-    // nearbyint follows the default rounding mode, which is to nearest with ties to even.
-    return static_cast<int>(std::nearbyint(x));
-}

@@ -5,6 +5,3 @@
 // Brightens (step > 0) or darkens (step < 0) a colour. Red and green move by the step, blue
 // in proportion to its own value; a soft bevel halves the step.
 RgbColor ShiftColor(RgbColor c, int step, bool softBevel);
-
-// Nearest integer, ties to even.
-int RoundHalfEven(double x);

@@ -1,5 +1,7 @@
 #include "controls/ButtonLayout.h"
 
+#include "base/Text.h"
+
 #include <cmath>
 
 namespace {
@@ -7,7 +9,6 @@ constexpr double HimetricPerInch = 2540.0;
 
 int HimetricToPixels(int himetric, int dpi) { return static_cast<int>(std::lround(himetric * dpi / HimetricPerInch)); }
 
-bool IsBlank(const std::wstring& text) { return text.find_first_not_of(L' ') == std::wstring::npos; }
 
 Rect Moved(Rect r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
 } // namespace
@@ -38,7 +39,7 @@ void PlacePicture(ButtonState& state)
 {
     if (!state.PictureNormal && !state.PictureOver) return;
     ButtonLayout& l = state.Layout;
-    if (!IsBlank(state.Caption) && state.PicturePosition != 4)
+    if (!IsBlank(state.Caption) && state.PicturePosition != PicturePlace::Centred)
         l.PictureX = l.TextRect.Left - l.PictureWidth - 4;
     else
         l.PictureX = (l.Width - l.PictureWidth) / 2;

@@ -1,5 +1,6 @@
 #include "controls/ButtonModel.h"
 
+#include "base/Rounding.h"
 #include "controls/ButtonColor.h"
 #include "controls/ButtonLayout.h"
 #include "controls/ButtonPainter.h"
@@ -39,8 +40,8 @@ void ButtonModel::InitNew(const std::wstring& instanceName, const FontDesc& ambi
     site_.ApplyCaption(s_.Caption);
     s_.Font = ambientFont;
     site_.ApplyFont(s_.Font);
-    s_.ButtonType = 9;
-    s_.ColorScheme = 1;
+    s_.ButtonType = PictureStyle::Lifted;
+    s_.ColorScheme = ColorSource::SystemColors;
     Palette();
     s_.BackColor = s_.BackOver = s_.Palette.FaceColor;
     s_.ForeColor = s_.ForeOver = s_.Palette.TextColor;
@@ -50,24 +51,24 @@ void ButtonModel::InitNew(const std::wstring& instanceName, const FontDesc& ambi
 
 void ButtonModel::Load(const PropertyStore& store)
 {
-    s_.ButtonType = store.ReadInt(L"BTYPE", 2);
+    s_.ButtonType = store.ReadInt(L"BTYPE", PictureStyle::Embossed);
     s_.Caption = store.ReadString(L"TX", L"");
     s_.Enabled = store.ReadBool(L"ENAB", true);
     s_.Font = store.ReadFont(L"FONT", s_.Font);
-    s_.ColorScheme = store.ReadInt(L"COLTYPE", 1);
+    s_.ColorScheme = store.ReadInt(L"COLTYPE", ColorSource::SystemColors);
     s_.ShowFocusRect = store.ReadBool(L"FOCUSR", true);
     s_.BackColor = Color(store.ReadInt(L"BCOL", Stored(site_.SysColor(syscolor::ButtonFace))));
     s_.BackOver = Color(store.ReadInt(L"BCOLO", Stored(s_.BackColor)));
     s_.ForeColor = Color(store.ReadInt(L"FCOL", Stored(site_.SysColor(syscolor::ButtonText))));
     s_.ForeOver = Color(store.ReadInt(L"FCOLO", Stored(s_.ForeColor)));
     s_.MaskColor = Color(store.ReadInt(L"MCOL", Stored(DefaultMaskColor)));
-    s_.MousePointer = static_cast<std::int16_t>(store.ReadInt(L"MPTR", 0));
+    s_.MousePointer = static_cast<std::int16_t>(store.ReadInt(L"MPTR", PointerShape::Default));
     s_.MouseIcon = store.ReadPicture(L"MICON");
     s_.PictureNormal = store.ReadPicture(L"PICN");
     s_.PictureOver = store.ReadPicture(L"PICH");
     s_.UseMaskColor = store.ReadBool(L"UMCOL", true);
     s_.SoftBevel = store.ReadBool(L"SOFT", false);
-    s_.PicturePosition = store.ReadInt(L"PICPOS", 0);
+    s_.PicturePosition = store.ReadInt(L"PICPOS", PicturePlace::LeftOfCaption);
     s_.UseGreyscale = store.ReadBool(L"NGREY", false);
     s_.SpecialEffect = store.ReadInt(L"FX", 0);
     s_.CheckBoxBehaviour = store.ReadBool(L"CHECK", false);
@@ -79,32 +80,6 @@ void ButtonModel::Load(const PropertyStore& store)
     site_.ApplyEnabled(s_.Enabled);
     MeasurePicture(s_, site_.Dpi());
     Layout();
-}
-
-void ButtonModel::Save(PropertyStore& store) const
-{
-    store.Write(L"BTYPE", s_.ButtonType);
-    store.Write(L"TX", s_.Caption);
-    store.Write(L"ENAB", s_.Enabled);
-    store.Write(L"FONT", s_.Font);
-    store.Write(L"COLTYPE", s_.ColorScheme);
-    store.Write(L"FOCUSR", s_.ShowFocusRect);
-    store.Write(L"BCOL", Stored(s_.BackColor));
-    store.Write(L"BCOLO", Stored(s_.BackOver));
-    store.Write(L"FCOL", Stored(s_.ForeColor));
-    store.Write(L"FCOLO", Stored(s_.ForeOver));
-    store.Write(L"MCOL", Stored(s_.MaskColor));
-    store.Write(L"MPTR", static_cast<std::int32_t>(static_cast<std::int16_t>(s_.MousePointer)));
-    store.Write(L"MICON", s_.MouseIcon);
-    store.Write(L"PICN", s_.PictureNormal);
-    store.Write(L"PICH", s_.PictureOver);
-    store.Write(L"UMCOL", s_.UseMaskColor);
-    store.Write(L"SOFT", s_.SoftBevel);
-    store.Write(L"PICPOS", s_.PicturePosition);
-    store.Write(L"NGREY", s_.UseGreyscale);
-    store.Write(L"FX", s_.SpecialEffect);
-    store.Write(L"CHECK", s_.CheckBoxBehaviour);
-    store.Write(L"VALUE", s_.Value);
 }
 
 void ButtonModel::Resize()
@@ -126,7 +101,7 @@ void ButtonModel::Hide() { s_.DrawingEnabled = false; }
 
 void ButtonModel::AmbientChanged()
 {
-    if (s_.ColorScheme == 2) return;
+    if (s_.ColorScheme == ColorSource::OwnColors) return;
     Palette();
     DrawButton(s_.LastState, true);
 }
@@ -145,7 +120,6 @@ void ButtonModel::SetButtonType(std::int32_t value)
 void ButtonModel::SetBackColor(std::uint32_t value)
 {
     s_.BackColor = value;
-    if (!site_.UserMode()) s_.BackOver = value;
     PaletteChanged();
 }
 
@@ -158,7 +132,6 @@ void ButtonModel::SetBackOver(std::uint32_t value)
 void ButtonModel::SetForeColor(std::uint32_t value)
 {
     s_.ForeColor = value;
-    if (!site_.UserMode()) s_.ForeOver = value;
     PaletteChanged();
 }
 
@@ -341,7 +314,7 @@ void ButtonModel::Refresh()
 
 // --- Painting ---
 
-void ButtonModel::DrawButton(std::uint8_t drawState, bool force)
+void ButtonModel::DrawButton(LookState drawState, bool force)
 {
     if (s_.CheckBoxBehaviour && s_.Value) drawState = StatePressed;
     const bool changed = force || s_.Caption != s_.LastCaption || drawState != s_.LastState;
@@ -350,7 +323,7 @@ void ButtonModel::DrawButton(std::uint8_t drawState, bool force)
     s_.LastCaption = s_.Caption;
 
     // A hovered custom-coloured button paints its face in BackOver for this paint only.
-    const bool hoverFace = s_.Hovering && s_.ColorScheme == 2;
+    const bool hoverFace = s_.Hovering && s_.ColorScheme == ColorSource::OwnColors;
     if (hoverFace) ComputePalette(s_, site_, s_.BackOver);
     PaintLook(s_, site_.Surface(), drawState, site_.IsDefaultButton());
     if (hoverFace) Palette();

@@ -18,7 +18,6 @@ public:
     // Host notifications
     void InitNew(const std::wstring& instanceName, const FontDesc& ambientFont);
     void Load(const PropertyStore& store);
-    void Save(PropertyStore& store) const;
     void Resize();
     void Show();
     void Hide();
@@ -80,14 +79,13 @@ public:
     void SetCheckBoxBehaviour(bool value);
     bool Value() const { return s_.Value; }
     void SetValue(bool value);
-    static const wchar_t* Version() { return L"2.0.6"; }
 
     // Methods
     void DisableRefresh() { s_.DrawingEnabled = false; }
     void Refresh();
 
     // Paints `drawState` unless nothing would change (and `force` is off) or painting is off.
-    void DrawButton(std::uint8_t drawState, bool force);
+    void DrawButton(LookState drawState, bool force);
 
     // Reactions to what the host delivers
     void OnMouseDown(int button, int shift, float x, float y);

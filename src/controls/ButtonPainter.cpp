@@ -1,5 +1,6 @@
 #include "controls/ButtonPainter.h"
 
+#include "base/Rounding.h"
 #include "controls/ButtonColor.h"
 
 namespace {
@@ -103,7 +104,7 @@ struct Painter {
 };
 } // namespace
 
-void PaintLook(const ButtonState& state, Canvas& canvas, std::uint8_t drawState, bool isDefault)
+void PaintLook(const ButtonState& state, Canvas& canvas, LookState drawState, bool isDefault)
 {
     const Painter p{state, canvas};
     canvas.FillBox(0, 0, p.W, p.H, state.Palette.FaceColor);
@@ -139,7 +140,7 @@ void DrawPicture(const ButtonState& state, Canvas& canvas, PictureMode mode)
 
     switch (mode) {
     case PictureMode::Up:
-        if (state.Hovering && type == 9) {
+        if (state.Hovering && type == PictureStyle::Lifted) {
             p.Blit(normal, 1, 1, BlitEffects::Shaded(pal.ShadowColor, false));
             p.Blit(normal, -1, -1);
         } else if (state.Hovering) {
@@ -147,25 +148,25 @@ void DrawPicture(const ButtonState& state, Canvas& canvas, PictureMode mode)
         } else if (state.UseGreyscale) {
             p.Blit(normal, 0, 0, BlitEffects::Grey());
         } else {
-            p.Blit(normal, 0, 0, BlitEffects::Faded(type == 9));
+            p.Blit(normal, 0, 0, BlitEffects::Faded(type == PictureStyle::Lifted));
         }
         break;
     case PictureMode::Pressed:
-        if (over && type != 9) {
-            const int offset = type == 5 ? 0 : 1;
+        if (over && type != PictureStyle::Lifted) {
+            const int offset = type == PictureStyle::Steady ? 0 : 1;
             p.Blit(*over, offset, offset);
-        } else if (type == 5 || type == 9) {
+        } else if (type == PictureStyle::Steady || type == PictureStyle::Lifted) {
             p.Blit(normal, 0, 0);
         } else {
             p.Blit(normal, 1, 1);
         }
         break;
     case PictureMode::Disabled:
-        if (type == 3) {
+        if (type == PictureStyle::GreyWhenDisabled) {
             p.Blit(normal, 1, 1, BlitEffects::Grey());
-        } else if (type == 5 || type == 6) {
+        } else if (type == PictureStyle::Steady || type == PictureStyle::ShadedWhenDisabled) {
             p.Blit(normal, 0, 0, BlitEffects::Shaded(pal.ShadowColor, true));
-        } else if (type == 9) {
+        } else if (type == PictureStyle::Lifted) {
             p.Blit(normal, 0, 0, BlitEffects::Shaded(p.Shift(pal.ShadowColor, +13), true));
         } else {
             p.Blit(normal, 1, 1, BlitEffects::Shaded(pal.HighlightColor, true));

@@ -8,7 +8,7 @@ enum class CaptionMode { Normal, Over, Pressed, Disabled };
 enum class PictureMode { Up, Pressed, Disabled };
 
 // Paints the whole face for a draw state; the palette and layout must be current.
-void PaintLook(const ButtonState& state, Canvas& canvas, std::uint8_t drawState, bool isDefault);
+void PaintLook(const ButtonState& state, Canvas& canvas, LookState drawState, bool isDefault);
 
 void DrawCaption(const ButtonState& state, Canvas& canvas, CaptionMode mode);
 void DrawPicture(const ButtonState& state, Canvas& canvas, PictureMode mode);

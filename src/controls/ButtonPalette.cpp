@@ -7,21 +7,21 @@ void ComputePalette(ButtonState& state, ButtonSite& site, std::uint32_t backColo
     ButtonPalette& p = state.Palette;
     const bool soft = state.SoftBevel;
     switch (state.ColorScheme) {
-    case 2:
+    case ColorSource::OwnColors:
         p.FaceColor = site.TranslateColor(backColor);
         p.TextColor = site.TranslateColor(state.ForeColor);
         p.TextOverColor = site.TranslateColor(state.ForeOver);
         p.ShadowColor = ShiftColor(p.FaceColor, -64, soft);
         p.HighlightColor = ShiftColor(p.FaceColor, +47, soft);
         break;
-    case 3:
+    case ColorSource::Grey:
         p.FaceColor = MakeRgb(192, 192, 192);
         p.TextColor = MakeRgb(0, 0, 0);
         p.TextOverColor = MakeRgb(0, 0, 0);
         p.ShadowColor = MakeRgb(128, 128, 128);
         p.HighlightColor = MakeRgb(255, 255, 255);
         break;
-    case 4:
+    case ColorSource::HostColors:
         site.ContainerColors(p.FaceColor, p.TextColor);
         p.TextOverColor = p.TextColor;
         p.ShadowColor = ShiftColor(p.FaceColor, -64, soft);

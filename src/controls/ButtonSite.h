@@ -38,7 +38,6 @@ public:
     virtual void ApplyPointer(int pointer, const PicturePtr& icon) = 0;
 
     // The host: ambient values and change notification
-    virtual bool UserMode() = 0;
     virtual bool IsDefaultButton() = 0;
     virtual void NotifyChanged() = 0;
 

@@ -8,8 +8,33 @@
 #include "controls/Canvas.h"
 #include "controls/FontDesc.h"
 
-constexpr std::uint8_t StateUp = 0;
-constexpr std::uint8_t StatePressed = 2;
+// The two looks a paint draws (disabled is drawn for either).
+enum LookState : std::uint8_t { StateUp = 0, StatePressed = 2 };
+
+// Named values of the integer properties; the properties keep any other value too.
+// ButtonType: the picture effects (the shape never changes). Values without a name of their own
+// draw like Embossed.
+struct PictureStyle {
+    enum : std::int32_t {
+        Embossed = 2,           // disabled: an embossed silhouette; the stored designs' default
+        GreyWhenDisabled = 3,   // disabled: the picture in grey
+        Steady = 5,             // the picture does not move when pressed
+        ShadedWhenDisabled = 6, // disabled: one shaded silhouette
+        Lifted = 9,             // faded at rest, lifted with a drop shadow while hovered
+    };
+};
+// ColorScheme: where the palette comes from; other values behave as SystemColors.
+struct ColorSource {
+    enum : std::int32_t { SystemColors = 1, OwnColors = 2, Grey = 3, HostColors = 4 };
+};
+// PicturePosition: any value but Centred puts the picture left of the caption.
+struct PicturePlace {
+    enum : std::int32_t { LeftOfCaption = 0, Centred = 4 };
+};
+// MousePointer: 1..15 are the system's shapes; Custom shows MouseIcon.
+struct PointerShape {
+    enum : int { Default = 0, Custom = 99 };
+};
 
 // OLE colour of RGB(192, 192, 192), the default transparent colour of pictures.
 constexpr std::uint32_t DefaultMaskColor = 12632256;
@@ -37,7 +62,7 @@ struct ButtonLayout {
 
 struct ButtonState {
     // Properties; colours are OLE colours (RGB or a system colour code with the high bit set).
-    std::int32_t ButtonType = 9;
+    std::int32_t ButtonType = PictureStyle::Lifted;
     std::uint32_t BackColor = 0;
     std::uint32_t BackOver = 0;
     std::uint32_t ForeColor = 0;
@@ -46,14 +71,14 @@ struct ButtonState {
     std::wstring Caption;
     bool Enabled = true;
     FontDesc Font;
-    std::int32_t ColorScheme = 1;
+    std::int32_t ColorScheme = ColorSource::SystemColors;
     bool ShowFocusRect = true;
-    int MousePointer = 0;
+    int MousePointer = PointerShape::Default;
     PicturePtr MouseIcon;
     bool SoftBevel = false;
     PicturePtr PictureNormal;
     PicturePtr PictureOver;
-    std::int32_t PicturePosition = 0;
+    std::int32_t PicturePosition = PicturePlace::LeftOfCaption;
     bool UseMaskColor = true;
     bool UseGreyscale = false;
     std::int32_t SpecialEffect = 0;
@@ -65,7 +90,7 @@ struct ButtonState {
     bool Hovering = false;
     bool HasFocus = false;
     std::uint8_t LastButton = 0;
-    std::uint8_t LastState = StateUp;
+    LookState LastState = StateUp;
     std::wstring LastCaption;
 
     ButtonPalette Palette;

@@ -6,13 +6,14 @@
 #include <unordered_map>
 
 #include "host/Form.h"
+#include "host/Input.h"
 #include "host/Screen.h"
 
 namespace host {
 
 namespace {
 constexpr wchar_t LabelProp[] = L"VistoraLabel";
-constexpr wchar_t PictureClass[] = L"VistoraPicture";
+constexpr WindowClass PictureClass{L"VistoraPicture"};
 
 HWND ParentOf(HWND hwnd) { return GetParent(hwnd); }
 } // namespace
@@ -77,13 +78,14 @@ void Control::SetEnabled(bool enabled)
 void Control::SetToolTipText(const std::wstring& text)
 {
     toolTip_ = text;
-    if (!hwnd_ || !form_) return;
-    HWND tips = form_->Tooltips();
+    Form* form = Form::Of(hwnd_);
+    if (!form) return;
+    HWND tips = form->Tooltips();
     if (!tips) return;
     TTTOOLINFOW info{};
     info.cbSize = sizeof(info);
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = form_->hwnd();
+    info.hwnd = form->hwnd();
     info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
     SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     if (text.empty()) return;
@@ -111,13 +113,12 @@ LRESULT CALLBACK LabelSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 }
 } // namespace
 
-Label::Label(Form& form, HWND parent, const std::wstring& caption, DWORD align)
+Label::Label(HWND parent, const std::wstring& caption, DWORD align)
+    : Control(CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | align, 0, 0, 10, 10,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr))
 {
-    HWND hwnd = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | align, 0, 0, 10,
-                                10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    Attach(hwnd, &form);
-    SetPropW(hwnd, LabelProp, this);
-    SetWindowSubclass(hwnd, LabelSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetPropW(hwnd_, LabelProp, this);
+    SetWindowSubclass(hwnd_, LabelSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 Label::~Label()
@@ -176,29 +177,14 @@ HBRUSH ControlColor(HDC dc, HWND child)
 
 // ---- PictureBox ----------------------------------------------------------------------------
 
-PictureBox::PictureBox(Form& form, HWND parent, COLORREF backColor) : back_(backColor)
+PictureBox::PictureBox(HWND parent, COLORREF backColor) : back_(backColor)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &PictureBox::WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = PictureClass;
-        RegisterClassExW(&wc);
-        registered = true;
-    }
-    HWND hwnd = CreateWindowExW(0, PictureClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
-                                0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), this);
-    Attach(hwnd, &form);
+    CreateBound(PictureClass, 0, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, RECT{0, 0, 10, 10},
+                parent);
 }
 
-PictureBox::~PictureBox()
-{
-    if (hwnd_ && IsWindow(hwnd_)) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-}
+// The parent destroys the window; from here on its messages reach nobody.
+PictureBox::~PictureBox() { Unbind(hwnd_); }
 
 void PictureBox::SetBackColor(COLORREF color)
 {
@@ -225,41 +211,22 @@ double PictureBox::ScaleHeight() const
     return screen::ToTwips(r.bottom);
 }
 
-LRESULT CALLBACK PictureBox::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    return self->HandleMessage(msg, wParam, lParam);
-}
-
-LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT PictureBox::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto mouse = [&](const MouseHandler& handler) {
         if (handler)
-            handler(MouseButtonMask(wParam), ShiftMask(), screen::ToTwips(GET_X_LPARAM(lParam)),
+            handler(ButtonMask(wParam), ShiftMask(wParam), screen::ToTwips(GET_X_LPARAM(lParam)),
                     screen::ToTwips(GET_Y_LPARAM(lParam)));
     };
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
+        PaintDc dc(hwnd_);
         RECT client;
         GetClientRect(hwnd_, &client);
         UniqueBrush brush(CreateSolidBrush(back_));
-        FillRect(dc, &client, brush.get());
-        if (Paint) Paint(dc, client);
-        EndPaint(hwnd_, &ps);
+        FillRect(dc.get(), &client, brush.get());
+        if (Paint) Paint(dc.get(), client);
         return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -281,7 +248,7 @@ LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         WPARAM released = msg == WM_LBUTTONUP ? MK_LBUTTON : msg == WM_RBUTTONUP ? MK_RBUTTON : MK_MBUTTON;
         if (GetCapture() == hwnd_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
         if (MouseUp)
-            MouseUp(MouseButtonMask(released), ShiftMask(), screen::ToTwips(GET_X_LPARAM(lParam)),
+            MouseUp(ButtonMask(released), ShiftMask(wParam), screen::ToTwips(GET_X_LPARAM(lParam)),
                     screen::ToTwips(GET_Y_LPARAM(lParam)));
         if (msg == WM_LBUTTONUP && pressed_) {
             pressed_ = false;

@@ -8,18 +8,17 @@
 #include <optional>
 #include <string>
 
+#include "host/BoundWindow.h"
 #include "host/Handles.h"
 
 namespace host {
-
-class Form;
 
 // Wraps any child window: geometry in twips relative to the parent's client area, visibility,
 // enabled state, tooltip and focus. It does not own the window (the parent destroys it).
 class Control {
 public:
     Control() = default;
-    Control(HWND hwnd, Form* form) : hwnd_(hwnd), form_(form) {}
+    explicit Control(HWND hwnd) : hwnd_(hwnd) {}
     virtual ~Control() = default;
 
     HWND hwnd() const { return hwnd_; }
@@ -39,20 +38,15 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
     const std::wstring& ToolTipText() const { return toolTip_; }
+    // Shown by the tooltip window of the form the control lies on.
     void SetToolTipText(const std::wstring& text);
     void SetFocus();
 
 protected:
-    void Attach(HWND hwnd, Form* form)
-    {
-        hwnd_ = hwnd;
-        form_ = form;
-    }
     RECT RectInParent() const;
     void Place(const RECT& pixels);
 
     HWND hwnd_ = nullptr;
-    Form* form_ = nullptr;
     std::wstring toolTip_;
 };
 
@@ -62,7 +56,7 @@ using MouseHandler = std::function<void(int button, int shift, double x, double 
 // A text label with its own colours and font.
 class Label : public Control {
 public:
-    Label(Form& form, HWND parent, const std::wstring& caption, DWORD align = SS_LEFT);
+    Label(HWND parent, const std::wstring& caption, DWORD align = SS_LEFT);
     ~Label() override;
     void SetCaption(const std::wstring& caption);
     std::wstring Caption() const;
@@ -81,9 +75,9 @@ private:
 
 // A painted child area that can hold other controls: a background colour and an optional
 // painter, with mouse events.
-class PictureBox : public Control {
+class PictureBox : public Control, private BoundWindow {
 public:
-    PictureBox(Form& form, HWND parent, COLORREF backColor);
+    PictureBox(HWND parent, COLORREF backColor);
     ~PictureBox() override;
     void SetBackColor(COLORREF color);
     COLORREF BackColor() const { return back_; }
@@ -96,8 +90,9 @@ public:
     double ScaleHeight() const;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnBound(HWND hwnd) override { hwnd_ = hwnd; }
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnUnbound() override { hwnd_ = nullptr; }
     COLORREF back_;
     bool pressed_ = false;
 };

@@ -6,29 +6,14 @@
 #include <vector>
 
 #include "host/Controls.h"
+#include "host/Input.h"
 #include "host/MessageLoop.h"
 #include "host/Screen.h"
 
 namespace host {
 
 namespace {
-constexpr wchar_t FormClass[] = L"VistoraForm";
-
-void RegisterFormClass(WNDPROC proc)
-{
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    wc.lpszClassName = FormClass;
-    RegisterClassExW(&wc);
-    registered = true;
-}
+constexpr WindowClass FormClass{L"VistoraForm", CS_DBLCLKS, nullptr, true};
 
 RECT WindowRectOf(HWND hwnd)
 {
@@ -38,30 +23,12 @@ RECT WindowRectOf(HWND hwnd)
 }
 } // namespace
 
-int MouseButtonMask(WPARAM wParam)
-{
-    int mask = 0;
-    if (wParam & MK_LBUTTON) mask |= 1;
-    if (wParam & MK_RBUTTON) mask |= 2;
-    if (wParam & MK_MBUTTON) mask |= 4;
-    return mask;
-}
-
-int ShiftMask()
-{
-    int mask = 0;
-    if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
-    if (GetKeyState(VK_MENU) < 0) mask |= 4;
-    return mask;
-}
-
 Form::Form(FormStyle style) : style_(std::move(style)) {}
 
 Form::~Form()
 {
     if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        Unbind(hwnd_);
         DestroyWindow(hwnd_);
     }
 }
@@ -70,10 +37,8 @@ void Form::Load()
 {
     if (hwnd_ || loading_) return;
     loading_ = true;
-    RegisterFormClass(&Form::WindowProc);
-    CreateWindowExW(style_.exStyle, FormClass, style_.caption.c_str(), style_.style & ~WS_VISIBLE,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, style_.owner, nullptr, GetModuleHandleW(nullptr),
-                    this);
+    CreateBound(FormClass, style_.exStyle, style_.caption.c_str(), style_.style & ~WS_VISIBLE,
+                RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 640, CW_USEDEFAULT + 480}, style_.owner);
     if (hwnd_) Form_Load();
     loading_ = false;
 }
@@ -213,24 +178,12 @@ HWND Form::Tooltips()
 
 std::optional<LRESULT> Form::OnMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
 
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+Form* Form::Of(HWND hwnd)
 {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->OnDestroyed();
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    return self->HandleMessage(msg, wParam, lParam);
+    return hwnd ? dynamic_cast<Form*>(BoundWindow::From(GetAncestor(hwnd, GA_ROOT))) : nullptr;
 }
 
-LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT Form::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (auto handled = OnMessage(msg, wParam, lParam)) return *handled;
     switch (msg) {
@@ -241,12 +194,12 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_KEYDOWN: {
         int key = static_cast<int>(wParam);
-        Form_KeyDown(key, ShiftMask());
+        Form_KeyDown(key, KeyShiftMask());
         return 0;
     }
     case WM_MOUSEMOVE:
         if (MouseMove)
-            MouseMove(MouseButtonMask(wParam), ShiftMask(), screen::ToTwips(GET_X_LPARAM(lParam)),
+            MouseMove(ButtonMask(wParam), ShiftMask(wParam), screen::ToTwips(GET_X_LPARAM(lParam)),
                       screen::ToTwips(GET_Y_LPARAM(lParam)));
         return 0;
     case WM_CLOSE:
@@ -271,7 +224,7 @@ LRESULT Form::OnControlColor(HDC dc, HWND control)
     return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
-void Form::OnDestroyed()
+void Form::OnUnbound()
 {
     hwnd_ = nullptr;
     tooltips_ = nullptr;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "host/BoundWindow.h"
 #include "host/Handles.h"
 
 namespace host {
@@ -19,12 +20,10 @@ struct FormStyle {
     HWND owner = nullptr;
 };
 
-class Form {
+class Form : public BoundWindow {
 public:
     explicit Form(FormStyle style);
-    virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    ~Form() override;
 
     // Creates the window (hidden) and runs Form_Load; a second call does nothing.
     void Load();
@@ -63,6 +62,8 @@ public:
     HWND hwnd() const { return hwnd_; }
     // Tooltip window shared by the form's controls.
     HWND Tooltips();
+    // The form a window of ours lies on (itself or its top-level ancestor); nullptr for others.
+    static Form* Of(HWND hwnd);
 
     // Mouse on the form's own background: button mask, shift mask, position in twips.
     std::function<void(int button, int shift, double x, double y)> MouseMove;
@@ -77,11 +78,11 @@ protected:
     virtual std::optional<LRESULT> OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnBound(HWND hwnd) override { hwnd_ = hwnd; }
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnUnbound() override;
     LRESULT OnEraseBackground(HDC dc);
     LRESULT OnControlColor(HDC dc, HWND control);
-    void OnDestroyed();
 
     FormStyle style_;
     HWND hwnd_ = nullptr;
@@ -90,10 +91,5 @@ private:
     bool loading_ = false;
     bool unloading_ = false;
 };
-
-// Current mouse-button and modifier masks in the classic form (1 left, 2 right, 4 middle;
-// 1 shift, 2 ctrl, 4 alt).
-int MouseButtonMask(WPARAM wParam);
-int ShiftMask();
 
 } // namespace host

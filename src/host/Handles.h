@@ -32,6 +32,12 @@ public:
     H get() const { return h_; }
     explicit operator bool() const { return h_ != Invalid() && h_ != H{}; }
     H release() { return std::exchange(h_, Invalid()); }
+    // For a function that hands back a new handle through a pointer: closes what is held first.
+    H* put()
+    {
+        reset();
+        return &h_;
+    }
     void reset(H h = Invalid())
     {
         if (h_ != Invalid() && h_ != H{}) Close(h_);

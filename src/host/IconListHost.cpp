@@ -9,21 +9,8 @@ namespace host {
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"VistoraIconList";
+const WindowClass HostClass{L"VistoraIconList", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
 constexpr int IconGapPixels = 4;
-
-void RegisterHostClass(WNDPROC proc)
-{
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), ClassName, &wc)) return;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = ClassName;
-    RegisterClassExW(&wc);
-}
 
 HIMAGELIST SmallImageList()
 {
@@ -55,20 +42,18 @@ int SystemSmallIcon(const std::wstring& path, DWORD attributes, bool open)
 IconListHost::~IconListHost()
 {
     if (host_ && IsWindow(host_)) {
-        SetWindowLongPtrW(host_, GWLP_USERDATA, 0);
+        Unbind(host_);
         DestroyWindow(host_);
     }
 }
 
 bool IconListHost::CreateHost(HWND parent, int id, const RECT& pixels)
 {
-    RegisterHostClass(HostProc);
     ownFont_ = MessageFont();
     font_ = ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    host_ = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", WS_CHILD | WS_CLIPCHILDREN, pixels.left, pixels.top,
-                            pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
-    if (!host_) return false;
+    if (!CreateBound(HostClass, WS_EX_CONTROLPARENT, L"", WS_CHILD | WS_CLIPCHILDREN, pixels, parent,
+                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))))
+        return false;
     inner_ = CreateInner();
     if (!inner_) return false;
     SendMessageW(inner_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -106,27 +91,13 @@ void IconListHost::ApplyFont(HFONT font)
     InvalidateRect(inner_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK IconListHost::HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+void IconListHost::OnUnbound()
 {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        // Messages of the creation itself already need the window's handle.
-        if (auto* creating = static_cast<IconListHost*>(create->lpCreateParams)) creating->host_ = hwnd;
-    }
-    auto* self = reinterpret_cast<IconListHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        if (self) {
-            self->host_ = nullptr;
-            self->inner_ = nullptr;
-        }
-    }
-    if (!self || msg == WM_NCCREATE || msg == WM_NCDESTROY) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    return self->HandleMessage(msg, wParam, lParam);
+    host_ = nullptr;
+    inner_ = nullptr;
 }
 
-LRESULT IconListHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT IconListHost::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_MEASUREITEM:

@@ -6,16 +6,15 @@
 
 #include <string>
 
+#include "host/BoundWindow.h"
 #include "host/Handles.h"
 
 namespace host {
 
-class IconListHost {
+class IconListHost : private BoundWindow {
 public:
     IconListHost() = default;
-    IconListHost(const IconListHost&) = delete;
-    IconListHost& operator=(const IconListHost&) = delete;
-    virtual ~IconListHost();
+    ~IconListHost() override;
 
     // The frame window (positions in pixels): the window the parent places and shows.
     HWND hwnd() const { return host_; }
@@ -41,8 +40,9 @@ protected:
     HWND inner_ = nullptr;
 
 private:
-    static LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnBound(HWND hwnd) override { host_ = hwnd; }
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnUnbound() override;
     void DrawItem(const DRAWITEMSTRUCT& item) const;
     void ApplyFont(HFONT font);
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/Handles.h"
 #include "host/Twips.h"
 
 namespace screen {
@@ -9,9 +10,8 @@ namespace screen {
 int Dpi()
 {
     static const int dpi = [] {
-        HDC dc = GetDC(nullptr);
-        int value = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-        if (dc) ReleaseDC(nullptr, dc);
+        const WindowDc dc(nullptr);
+        const int value = dc ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
         return value > 0 ? value : 96;
     }();
     return dpi;

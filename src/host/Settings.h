@@ -9,6 +9,5 @@ std::wstring GetSetting(const std::wstring& application, const std::wstring& sec
                         const std::wstring& defaultValue = L"");
 bool SaveSetting(const std::wstring& application, const std::wstring& section, const std::wstring& key,
                  const std::wstring& value);
-bool DeleteSetting(const std::wstring& application, const std::wstring& section, const std::wstring& key);
 
 } // namespace host

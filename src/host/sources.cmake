@@ -1,5 +1,7 @@
 list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BoundWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageLoop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
@@ -8,7 +10,6 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ArtPaint.cpp
 )
-list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32Registry.cpp)
 # Browser lists: drives, folders, files
 list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IconListHost.cpp
@@ -26,3 +27,8 @@ list(APPEND VISTORA_WIN32_SOURCES
 )
 # Windows handles made from the pixel art
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp)
+# The program's owner-drawn button
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ZelButtonOXP.cpp)
+# The registry: the portable reading of text values and the Win32 keys under it
+list(APPEND VISTORA_PORTABLE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/RegistryText.cpp)
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32Registry.cpp)

@@ -1,5 +1,7 @@
 #include "mainwindow/MainLayout.h"
 
+#include "base/Rounding.h"
+
 double Column1Width(double listWidth, double column2Width, double column3Width, int visibleRows, int fileCount)
 {
     return listWidth - column2Width - column3Width - (visibleRows < fileCount ? 320 : 60);

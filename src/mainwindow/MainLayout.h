@@ -47,6 +47,3 @@ MainLayout ComputeMainLayout(const MainLayoutInput& in);
 // Column 1 takes what the others leave, less room for a vertical scroll bar when more rows
 // exist than fit.
 double Column1Width(double listWidth, double column2Width, double column3Width, int visibleRows, int fileCount);
-
-// Rounds to the nearest integer, halves to even, as an integer assignment does.
-inline int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }

@@ -1,6 +1,6 @@
 #include "mainwindow/PresentationRow.h"
 
-#include "mainwindow/ProperCase.h"
+#include "base/Text.h"
 
 #include <vector>
 

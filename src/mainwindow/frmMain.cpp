@@ -6,15 +6,16 @@
 #include <cwchar>
 
 #include "app/Shared.h"
+#include "base/Rounding.h"
 #include "controls/ProgramButtonDesign.h"
 #include "host/ArtPaint.h"
-#include "host/Artwork.h"
 #include "host/Process.h"
 #include "host/Screen.h"
 #include "host/Settings.h"
 #include "host/TextFile.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/OptionsFile.h"
+#include "probe/AnswerFile.h"
 #include "resources/art/Pictures.h"
 #include "startup/ConfigFile.h"
 #include "startup/CutAtNul.h"
@@ -41,6 +42,11 @@ constexpr int IdDrive = 101;
 constexpr int IdDirectory = 102;
 constexpr int IdStatus = 103;
 constexpr int IdButtons = 200;
+
+// The status line's panel of hover, status and selection texts.
+constexpr int HoverPanel = 2;
+constexpr int ReadyText = 28;
+constexpr int FoldersText = 13;
 
 // Numbers kept as text the way the settings store holds them: whole numbers without decimals.
 std::wstring NumberText(double value)
@@ -76,13 +82,14 @@ std::wstring ExecutableFolder()
     return path.substr(0, path.find_last_of(L'\\'));
 }
 
-} // namespace
-
-frmMain& MainWindow()
+UniqueFont Tahoma(int points, int weight)
 {
-    static frmMain window;
-    return window;
+    return UniqueFont(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                  DEFAULT_PITCH, L"Tahoma"));
 }
+
+} // namespace
 
 frmMain::frmMain()
     : host::Form(host::FormStyle{WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_APPWINDOW,
@@ -92,16 +99,40 @@ frmMain::frmMain()
 
 frmMain::~frmMain() = default;
 
-std::shared_ptr<const Picture> frmMain::ButtonPicture(int number)
+std::shared_ptr<const Picture> frmMain::ButtonPicture(int number) const
 {
-    if (ImageList1.empty()) LoadPictures();
     if (number < 1 || number > static_cast<int>(ImageList1.size())) return nullptr;
     return ImageList1[static_cast<std::size_t>(number - 1)];
 }
 
+void frmMain::Form_Load()
+{
+    LoadPictures();
+    CreateControls();
+    HideUntilReady();
+    PlaceBelowBanner();
+    AddListColumns();
+    PlaceAtStoredPlacement();
+    FirstLayout();
+    FindProgramFolder();
+    ReadOptionsFile();
+    shared.AuthorMail = Author;
+    ShowButtonPictures();
+    LoadLanguageFile(); // a missing language file ends the program here
+    ShowLanguageButton();
+    PointBrowserAtStartFolder();
+    shared.ShowFile.clear();
+    GO_Add();
+    FindTextEditor();
+    ShowBrowser();
+    LocatePresenter(PresenterExe, shared.ShowCommand);
+    ShowWindowReady();
+    StartProbe();
+    FormReady = 1;
+}
+
 void frmMain::LoadPictures()
 {
-    if (!ImageList1.empty()) return;
     for (const auto& art : MainButtonPictures())
         ImageList1.push_back(std::make_shared<Picture>(Picture::FromPixels(art.width, art.height, art.argb)));
     for (const auto& art : FlagPictures())
@@ -113,119 +144,134 @@ void frmMain::LoadPictures()
 void frmMain::CreateControls()
 {
     const HWND self = hwnd();
-    listFont_.reset(CreateFontW(-MulDiv(8, screen::Dpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
-    titleFont_.reset(CreateFontW(-MulDiv(11, screen::Dpi(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    listFont_ = Tahoma(8, FW_NORMAL);
+    titleFont_ = Tahoma(11, FW_BOLD);
 
     // Background first: later siblings lie above it.
-    Image1 = std::make_unique<host::Image>(*this, self, RGB(236, 233, 216));
+    Image1 = std::make_unique<host::Image>(self, RGB(236, 233, 216));
     Image1->Paint = ArtPainter(&RenderBackground);
-    Image1->MouseMove = [this](int, int, double, double) { ShowStatus(2, shared.LangText[28]); };
+    Image1->MouseMove = [this](int, int, double, double) { ShowStatus(HoverPanel, shared.LangText[ReadyText]); };
 
-    Picture1 = std::make_unique<host::Image>(*this, self, RGB(0, 60, 115));
+    Picture1 = std::make_unique<host::Image>(self, RGB(0, 60, 115));
     Picture1->Paint = ArtPainter(&RenderBanner);
     Picture1->Move(0, BannerTop, 9000, BannerHeight);
 
-    PicTitle = std::make_unique<host::PictureBox>(*this, self, RGB(0, 40, 90));
-    PicTitle->Move(0, 0, 9000, TitleHeight);
-    Image2 = std::make_unique<host::Image>(*this, PicTitle->hwnd(), RGB(0, 40, 90));
-    Image2->Move(0, 0, 9000, TitleHeight);
-    Image2->Paint = [this](HDC dc, const RECT& client) {
-        ArtPainter(&RenderTitle)(dc, client);
-        HGDIOBJ old = SelectObject(dc, titleFont_.get());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(Red(TitleTextColor), Green(TitleTextColor), Blue(TitleTextColor)));
-        RECT text = client;
-        text.left = TitleTextLeft(client.bottom);
-        DrawTextW(dc, L"Vistora", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-        SelectObject(dc, old);
-    };
-    for (auto* part : {PicTitle.get(), Image2.get()}) {
-        part->MouseDown = [this](int, int, double x, double y) { Title_MouseDown(x, y); };
-        part->MouseMove = [this](int button, int, double x, double y) { Title_MouseMove(button, x, y); };
-    }
-    Image2->MouseUp = [](int, int, double, double) {
-        shared.DragX = 0;
-        shared.DragY = 0;
-    };
-    for (int i = 0; i < 3; ++i) {
-        auto box = std::make_unique<host::PictureBox>(*this, PicTitle->hwnd(), RGB(0, 40, 90));
-        box->Move(0, TitleButtonTop, TitleButtonWidth, TitleButtonHeight);
-        const PixelArt& art = TitleButtonPictures()[static_cast<std::size_t>(i)];
-        box->Paint = [&art](HDC dc, const RECT& client) { PaintArt(dc, art, client, false); };
-        box->Click = [this, i] { picCmd_Click(i); };
-        picCmd.Add(i, std::move(box));
-    }
-
-    for (int i = 0; i <= 10; ++i) {
-        auto button = std::make_unique<ZelButtonOXP>(self, IdButtons + i, L"cmd", ProgramButtonDesign(L"cmd"));
-        CommandButton entry{std::move(button), {}};
-        entry.place = host::Control(entry.button->hwnd(), this);
-        entry.button->Click = [this, i] { cmd_Click(i); };
-        entry.button->MouseMove = [this, i](int&, int&, float&, float&) { cmd_MouseMove(i); };
-        entry.place.Move(0, ButtonTop, 1000, ButtonHeight);
-        entry.place.SetVisible(true);
-        cmd.Add(i, std::make_unique<CommandButton>(std::move(entry)));
-    }
-    cmd(5).button->SetCaption(L"Power");
-
-    lvDir.Create(self, IdList, RECT{0, 0, 100, 100});
-    lvDirPlace = host::Control(lvDir.hwnd(), this);
-    SendMessageW(lvDir.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-    lvDir.SetImageLists(listLarge_.get(), listSmall_.get());
-
-    Drive.Create(self, IdDrive, RECT{0, 0, 100, 22});
-    DrivePlace = host::Control(Drive.hwnd(), this);
-    Drive.Change = [this] { Drive_Change(); };
-    Directory.Create(self, IdDirectory, RECT{0, 0, 100, 100});
-    DirectoryPlace = host::Control(Directory.hwnd(), this);
-    Directory.Change = [this] { Directory_Change(); };
-    Directory.MouseMove = [this] { ShowStatus(2, shared.LangText[13]); };
-    for (HWND list : {Drive.hwnd(), Directory.hwnd()})
-        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-
-    StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, self,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdStatus)), GetModuleHandleW(nullptr),
-                                nullptr);
-    StatusBarPlace = host::Control(StatusBar, this);
-    SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-    SetStatusText(1, L"Vistora 5.5");
+    CreateTitleStrip();
+    CreateCommandButtons();
+    CreateBrowser();
 
     // The pictures lie under every other part.
     for (HWND below : {Image2->hwnd(), Picture1->hwnd(), Image1->hwnd()})
         SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     MouseMove = [this](int, int, double, double) {
-        ShowStatus(2, shared.LangText[28]);
+        ShowStatus(HoverPanel, shared.LangText[ReadyText]);
         ShowStatus(3, L"");
     };
 }
 
-void frmMain::Form_Load()
+void frmMain::CreateTitleStrip()
 {
-    LoadPictures();
-    CreateControls();
+    PicTitle = std::make_unique<host::PictureBox>(hwnd(), RGB(0, 40, 90));
+    PicTitle->Move(0, 0, 9000, TitleHeight);
+    Image2 = std::make_unique<host::Image>(PicTitle->hwnd(), RGB(0, 40, 90));
+    Image2->Move(0, 0, 9000, TitleHeight);
+    titlePainter_ = ArtPainter(&RenderTitle);
+    Image2->Paint = [this](HDC dc, const RECT& client) {
+        titlePainter_(dc, client);
+        Selected font(dc, titleFont_.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(Red(TitleTextColor), Green(TitleTextColor), Blue(TitleTextColor)));
+        RECT text = client;
+        text.left = TitleTextLeft(client.bottom);
+        DrawTextW(dc, L"Vistora", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    };
+    for (auto* part : {PicTitle.get(), Image2.get()}) {
+        part->MouseDown = [this](int, int, double x, double y) { Title_MouseDown(x, y); };
+        part->MouseMove = [this](int button, int, double x, double y) { Title_MouseMove(button, x, y); };
+    }
+    Image2->MouseUp = [this](int, int, double, double) {
+        DragX = 0;
+        DragY = 0;
+    };
+    for (int i = TitleButton::Close; i <= TitleButton::Minimize; ++i) {
+        auto box = std::make_unique<host::PictureBox>(PicTitle->hwnd(), RGB(0, 40, 90));
+        box->Move(0, TitleButtonTop, TitleButtonWidth, TitleButtonHeight);
+        const PixelArt& art = TitleButtonPictures()[static_cast<std::size_t>(i)];
+        box->Paint = [&art](HDC dc, const RECT& client) { PaintArt(dc, art, client, false); };
+        box->Click = [this, i] { picCmd_Click(i); };
+        picCmd.Add(i, std::move(box));
+    }
+}
 
-    // 1. Hidden until the end of start-up; the language buttons wait for the language.
+void frmMain::CreateCommandButtons()
+{
+    for (const MainButtonDesign& design : MainButtons) {
+        const int i = design.Index;
+        auto button = std::make_unique<ZelButtonOXP>(hwnd(), IdButtons + i, L"cmd", ProgramButtonDesign(L"cmd"));
+        button->Click = [this, i] { cmd_Click(i); };
+        button->MouseMove = [this, i](int&, int&, float&, float&) { cmd_MouseMove(i); };
+        button->Move(0, ButtonTop, 1000, ButtonHeight);
+        button->SetVisible(true);
+        if (design.FixedCaption) button->SetCaption(design.FixedCaption);
+        cmd.Add(i, std::move(button));
+    }
+}
+
+void frmMain::CreateBrowser()
+{
+    const HWND self = hwnd();
+    lvDir.Create(self, IdList, RECT{0, 0, 100, 100});
+    lvDirPlace = host::Control(lvDir.hwnd());
+    SendMessageW(lvDir.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+    lvDir.SetImageLists(listLarge_.get(), listSmall_.get());
+
+    Drive.Create(self, IdDrive, RECT{0, 0, 100, 22});
+    DrivePlace = host::Control(Drive.hwnd());
+    Drive.Change = [this] { Drive_Change(); };
+    Directory.Create(self, IdDirectory, RECT{0, 0, 100, 100});
+    DirectoryPlace = host::Control(Directory.hwnd());
+    Directory.Change = [this] { Directory_Change(); };
+    Directory.MouseMove = [this] { ShowStatus(HoverPanel, shared.LangText[FoldersText]); };
+    for (HWND list : {Drive.hwnd(), Directory.hwnd()})
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+
+    StatusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, self,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdStatus)), GetModuleHandleW(nullptr),
+                                nullptr);
+    StatusBarPlace = host::Control(StatusBar);
+    SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+    SetStatusText(1, L"Vistora 5.5");
+}
+
+// Hidden until the end of start-up; the language buttons wait for the language, and there is
+// no presentation to start or edit yet.
+void frmMain::HideUntilReady()
+{
     Hide();
-    cmd(3).place.SetVisible(false);
-    cmd(4).place.SetVisible(false);
-    ButtonCount = 11;
+    cmd(MainButton::OwnLanguage).SetVisible(false);
+    cmd(MainButton::English).SetVisible(false);
+    ButtonCount = MainButton::Count;
     shared.CaptionPad = L"  ";
-    cmd(1).button->SetEnabled(false);
-    cmd(9).button->SetEnabled(false);
+    cmd(MainButton::StartShow).SetEnabled(false);
+    cmd(MainButton::EditShow).SetEnabled(false);
+}
 
-    // 2. The parts below the banner take their places from it.
+// The parts below the banner take their places from it.
+void frmMain::PlaceBelowBanner()
+{
     Picture1->SetLeft(0);
     const double bannerBottom = Picture1->Top() + Picture1->Height();
     Image1->Move(0, bannerBottom + 10, Image1->Width(), Image1->Height());
     lvDirPlace.Move(450, bannerBottom + 300, lvDirPlace.Width(), lvDirPlace.Height());
     DrivePlace.SetTop(lvDirPlace.Top());
     DirectoryPlace.SetTop(DrivePlace.Top() + DrivePlace.Height() + 20);
-    cmd(0).place.SetLeft(30);
+    cmd(MainButton::Exit).SetLeft(30);
+}
 
-    // 3 and 5. The three columns, aligned left, right and centred.
+// The three columns, aligned left, right and centred.
+void frmMain::AddListColumns()
+{
     const int columnWidths[] = {screen::ToPixels(lvDirPlace.Width() - 2350), screen::ToPixels(1700),
                                 screen::ToPixels(1400)};
     const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
@@ -238,69 +284,6 @@ void frmMain::Form_Load()
         column.iSubItem = i;
         ListView_InsertColumn(lvDir.hwnd(), i, &column);
     }
-
-    // 4. Placement.
-    PlaceAtStoredPlacement();
-
-    // 6. One layout now; from here on resizes wait for the end of start-up.
-    FormReady = 1;
-    GO_Resize();
-    FormReady = 0;
-
-    // 7.
-    shared.ProgramFolder = ExecutableFolder();
-    if (OpenClipboard(hwnd())) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-
-    // 8 and 9.
-    ReadOptionsFile();
-    shared.AuthorMail = Author;
-
-    // 10. Each command button shows its picture.
-    for (int k = 0; k <= 10; ++k) {
-        cmd(k).place.SetTop(ButtonTop);
-        cmd(k).button->SetPictureNormal(ButtonPicture(k + 1));
-    }
-    cmd(10).button->SetPictureNormal(ButtonPicture(13));
-
-    // 11. A missing language file ends the program here.
-    LoadLanguageFile();
-
-    // 12.
-    if (shared.LangCode == L"OWN")
-        cmd(4).place.SetVisible(true);
-    else
-        cmd(3).place.SetVisible(true);
-
-    // 13 to 15.
-    PointBrowserAtStartFolder();
-    shared.ShowFile.clear();
-    GO_Add();
-
-    // 16.
-    FindTextEditor();
-
-    // 17.
-    lvDirPlace.SetVisible(true);
-    DirectoryPlace.SetVisible(true);
-    DrivePlace.SetVisible(true);
-
-    // 18.
-    LocatePresenter();
-
-    // 19.
-    Show();
-    SetForegroundWindow(hwnd());
-    cmd(0).place.SetFocus();
-
-    // 20. The probe answers in ZelSuite.tmp; a missing probe simply means "not on line".
-    shared.LastTaskId = static_cast<std::intptr_t>(
-        host::StartProcess(L"\"" + shared.ProgramFolder + L"\\brannox.exe\"", host::WindowStyle::Hide));
-
-    // 21.
-    FormReady = 1;
 }
 
 void frmMain::PlaceAtStoredPlacement()
@@ -320,41 +303,64 @@ void frmMain::PlaceAtStoredPlacement()
         Move(0, 0, screenWidth, screenHeight);
 }
 
+// One layout now; from here on resizes wait for the end of start-up.
+void frmMain::FirstLayout()
+{
+    FormReady = 1;
+    GO_Resize();
+    FormReady = 0;
+}
+
+void frmMain::FindProgramFolder()
+{
+    shared.ProgramFolder = ExecutableFolder();
+    // The pen overlay takes its picture from the clipboard: nothing old may be found there.
+    if (OpenClipboard(hwnd())) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
 void frmMain::ReadOptionsFile()
 {
     const auto bytes = host::ReadFileBytes(shared.ProgramFolder + L"\\Vistora.opt");
-    Options options = ParseOptions(bytes ? &*bytes : nullptr, host::FromAnsi);
+    const Options options = ParseOptions(bytes ? &*bytes : nullptr, host::FromAnsi);
     shared.LangCode = options.LangCode;
-    shared.CurrentFolder = options.CurrentFolder;
+    CurrentFolder = options.CurrentFolder;
+}
+
+void frmMain::ShowButtonPictures()
+{
+    for (const MainButtonDesign& design : MainButtons) {
+        cmd(design.Index).SetTop(ButtonTop);
+        cmd(design.Index).SetPictureNormal(ButtonPicture(design.Picture));
+    }
 }
 
 void frmMain::LoadLanguageFile()
 {
-    int flag = 0;
-    if (!ReadConfigFile(&flag)) {
+    auto file = ReadConfigFile(shared.ProgramFolder, languageFile_);
+    if (!file) {
         ShowConfigFileMissing();
         ExitProcess(0);
     }
+    languageFile_ = std::move(*file);
+    shared.SpecialProgram = languageFile_.SpecialProgram;
+    shared.TooltipSwitch = languageFile_.TooltipSwitch;
+    // The long texts come only from this read; a line without ":" leaves its text empty.
+    for (auto& text : shared.LangText) text.clear();
+    if (CurrentFolder.empty()) CurrentFolder = shared.ProgramFolder;
+    const int flag = languageFile_.OwnFlag;
     if (flag >= 1 && flag <= static_cast<int>(ImageFlag.size()))
-        cmd(3).button->SetPictureNormal(ImageFlag[static_cast<std::size_t>(flag - 1)]);
+        cmd(MainButton::OwnLanguage).SetPictureNormal(ImageFlag[static_cast<std::size_t>(flag - 1)]);
     ApplyLanguage();
 }
 
 void frmMain::ApplyLanguage()
 {
-    ApplyLanguageTables();
-    const std::wstring& pad = shared.CaptionPad;
-    const auto& caption = shared.LangCaption;
-    cmd(2).button->SetCaption(pad + caption[6]);
-    cmd(3).button->SetCaption(pad + caption[5]);
-    cmd(4).button->SetCaption(pad + caption[5]);
-    cmd(6).button->SetCaption(pad + caption[3]);
-    cmd(7).button->SetCaption(pad + caption[4]);
-    cmd(0).button->SetCaption(pad + caption[1]);
-    cmd(1).button->SetCaption(pad + caption[17]);
-    cmd(8).button->SetCaption(cmd(0).button->Caption());
-    cmd(9).button->SetCaption(pad + caption[18]);
-    cmd(10).button->SetCaption(pad + caption[21]);
+    ApplyLanguageTables(languageFile_.LangLine, shared.LangCode, shared.LangCaption, shared.LangText);
+    for (const MainButtonDesign& design : MainButtons)
+        if (design.Caption) cmd(design.Index).SetCaption(shared.CaptionPad + shared.LangCaption[design.Caption]);
     for (int i = 0; i < 3; ++i) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT;
@@ -363,25 +369,33 @@ void frmMain::ApplyLanguage()
     }
 }
 
+// The button of the language not in use shows.
+void frmMain::ShowLanguageButton()
+{
+    const bool own = shared.LangCode == L"OWN";
+    cmd(MainButton::English).SetVisible(own);
+    cmd(MainButton::OwnLanguage).SetVisible(!own);
+}
+
 void frmMain::PointBrowserAtStartFolder()
 {
-    shared.StartFolder = shared.CurrentFolder;
-    const bool changed = !shared.StartFolder.empty() && SetCurrentDirectoryW(shared.StartFolder.c_str());
+    StartFolder = CurrentFolder;
+    const bool changed = !StartFolder.empty() && SetCurrentDirectoryW(StartFolder.c_str());
     if (!changed) {
         SetCurrentDirectoryW(L"c:\\");
-        shared.CurrentFolder = L"c:\\";
-        shared.StartFolder = L"c:\\";
+        CurrentFolder = L"c:\\";
+        StartFolder = L"c:\\";
     }
-    Drive.SetDrive(shared.StartFolder);
-    shared.FilePattern.clear();
-    for (wchar_t c : shared.DataExtension)
-        if (c != L' ') shared.FilePattern += c;
-    FileDir.SetPattern(shared.FilePattern);
+    Drive.SetDrive(StartFolder);
+    FilePattern.clear();
+    for (wchar_t c : languageFile_.DataExtension)
+        if (c != L' ') FilePattern += c;
+    FileDir.SetPattern(FilePattern);
     wchar_t current[MAX_PATH * 2];
     DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
-    Directory.SetPath(n ? std::wstring(current, n) : shared.StartFolder);
+    Directory.SetPath(n ? std::wstring(current, n) : StartFolder);
     FileDir.SetPath(Directory.Path());
-    shared.CurrentFolder = Directory.Path();
+    CurrentFolder = Directory.Path();
 }
 
 void frmMain::FindTextEditor()
@@ -389,9 +403,28 @@ void frmMain::FindTextEditor()
     const std::wstring languageFile = shared.ProgramFolder + L"\\Vistora.Txt";
     if (!host::FileExists(languageFile)) return;
     std::wstring buffer(500, L'\0');
-    shared.LastTaskId =
-        reinterpret_cast<std::intptr_t>(FindExecutableW(languageFile.c_str(), L"", buffer.data()));
-    shared.TextEditorPath = CutAtNul(buffer);
+    FindExecutableW(languageFile.c_str(), L"", buffer.data());
+    TextEditorPath = CutAtNul(buffer);
+}
+
+void frmMain::ShowBrowser()
+{
+    lvDirPlace.SetVisible(true);
+    DirectoryPlace.SetVisible(true);
+    DrivePlace.SetVisible(true);
+}
+
+void frmMain::ShowWindowReady()
+{
+    Show();
+    SetForegroundWindow(hwnd());
+    cmd(MainButton::Exit).SetFocus();
+}
+
+// The probe answers in its answer file; a missing probe simply means "not on line".
+void frmMain::StartProbe()
+{
+    host::StartProcess(L"\"" + shared.ProgramFolder + L"\\brannox.exe\"", host::WindowStyle::Hide);
 }
 
 void frmMain::Form_Resize()
@@ -427,20 +460,19 @@ void frmMain::GO_Resize()
     in.column3Width = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 2));
     in.fileCount = FileDir.Count();
     in.rowHeight = RowHeight;
-    in.visibleRows = shared.VisibleRows;
+    in.visibleRows = VisibleRows;
     const MainLayout out = ComputeMainLayout(in);
 
     for (int i = 0; i < 3; ++i) picCmd(i).SetLeft(out.titleButtonLeft[static_cast<std::size_t>(i)]);
-    for (int k = 0; k <= 10; ++k)
-        cmd(k).place.Move(out.buttonLeft[static_cast<std::size_t>(k)], cmd(k).place.Top(), out.buttonWidth,
-                          cmd(k).place.Height());
+    for (int k = 0; k < MainButton::Count; ++k)
+        cmd(k).Move(out.buttonLeft[static_cast<std::size_t>(k)], cmd(k).Top(), out.buttonWidth, cmd(k).Height());
     Image2->SetWidth(out.titleImageWidth);
     Picture1->SetWidth(out.bannerWidth);
     Image1->Move(Image1->Left(), Image1->Top(), out.backgroundWidth, out.backgroundHeight);
     lvDirPlace.Move(lvDirPlace.Left(), lvDirPlace.Top(), out.listWidth, out.listHeight);
     DrivePlace.Move(out.driveLeft, DrivePlace.Top(), out.driveWidth, DrivePlace.Height());
     DirectoryPlace.Move(out.driveLeft, DirectoryPlace.Top(), out.driveWidth, out.directoryHeight);
-    shared.VisibleRows = out.visibleRows;
+    VisibleRows = out.visibleRows;
     ListView_SetColumnWidth(lvDir.hwnd(), 0, screen::ToPixels(out.column1Width));
 }
 
@@ -453,7 +485,7 @@ void frmMain::Form_QueryUnload(bool& cancel)
 
 void frmMain::GO_Exit()
 {
-    // 1. Placement. A minimised window reports where its icon sits; keep the restored place.
+    // A minimised window reports where its icon sits; keep the restored place.
     double left = Left(), top = Top(), width = Width(), height = Height();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -469,10 +501,10 @@ void frmMain::GO_Exit()
     host::SaveSetting(AppTitle, SettingsSection, L"MainWidth", NumberText(width));
     host::SaveSetting(AppTitle, SettingsSection, L"MainHeight", NumberText(height));
 
-    // 2. Every later step ignores its own failure.
-    host::DeleteFileQuietly(shared.ProgramFolder + L"\\ZelSuite.tmp");
+    // Every later step ignores its own failure.
+    host::DeleteFileQuietly(shared.ProgramFolder + L"\\" + kAnswerFileName);
     SetCurrentDirectoryW(shared.ProgramFolder.c_str());
-    host::WriteAnsiLines(shared.ProgramFolder + L"\\Vistora.opt", {shared.LangCode, shared.CurrentFolder});
+    host::WriteAnsiLines(shared.ProgramFolder + L"\\Vistora.opt", {shared.LangCode, CurrentFolder});
     ExitProcess(0);
 }
 
@@ -497,17 +529,17 @@ void frmMain::ShowStatus(int panel, const std::wstring& text)
 
 void frmMain::Title_MouseDown(double x, double y)
 {
-    shared.DragX = static_cast<int>(x);
-    shared.DragY = RoundHalfEven(y);
+    DragX = static_cast<int>(x);
+    DragY = RoundHalfEven(y);
 }
 
 void frmMain::Title_MouseMove(int button, double x, double y)
 {
     if (button != 1) return;
-    Move(Left() - (shared.DragX - x), Top() - (shared.DragY - y));
+    Move(Left() - (DragX - x), Top() - (DragY - y));
 }
 
-std::optional<LRESULT> frmMain::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> frmMain::OnMessage(UINT msg, WPARAM, LPARAM lParam)
 {
     if (msg == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -516,6 +548,5 @@ std::optional<LRESULT> frmMain::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam
             if (header->code == NM_DBLCLK) lvDir_DblClick();
         }
     }
-    (void)wParam;
     return std::nullopt;
 }

@@ -3,26 +3,29 @@
 // command bar.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "controls/ZelButtonOXP.h"
+#include "host/Artwork.h"
 #include "host/Controls.h"
 #include "host/DriveList.h"
 #include "host/FileList.h"
 #include "host/FolderList.h"
-#include "host/Artwork.h"
 #include "host/Form.h"
 #include "host/Picture.h"
+#include "host/ZelButtonOXP.h"
+#include "mainwindow/MainButtons.h"
 #include "mainwindow/PresentationList.h"
+#include "startup/LangFile.h"
 
-// A command button placed on a form: the control itself and its placement in twips.
-struct CommandButton {
-    std::unique_ptr<ZelButtonOXP> button;
-    host::Control place;
-    HWND hwnd() const { return button->hwnd(); }
-};
+// The three buttons of the title strip.
+namespace TitleButton {
+constexpr int Close = 0;
+constexpr int FullScreen = 1;
+constexpr int Minimize = 2;
+} // namespace TitleButton
 
 class frmMain : public host::Form {
 public:
@@ -36,13 +39,6 @@ public:
     void WaitForEdit(const std::wstring& path, int windowStyle);
     void ApplyLanguage();
 
-    // Picture n (1-based) of the command buttons' picture list; other windows use it too.
-    std::shared_ptr<const Picture> ButtonPicture(int number);
-
-    // For tests and the other windows.
-    ZelButtonOXP& cmdButton(int index) { return *cmd(index).button; }
-    host::Control& cmdPlace(int index) { return cmd(index).place; }
-    HWND StatusBarWindow() const { return StatusBar; }
     std::wstring StatusText(int panel) const;
     void SetStatusText(int panel, const std::wstring& text);
 
@@ -57,34 +53,58 @@ protected:
     std::optional<LRESULT> OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateControls();
+    // Start-up, in the order Form_Load runs it.
     void LoadPictures();
+    void CreateControls();
+    void CreateTitleStrip();
+    void CreateCommandButtons();
+    void CreateBrowser();
+    void HideUntilReady();
+    void PlaceBelowBanner();
+    void AddListColumns();
     void PlaceAtStoredPlacement();
+    void FirstLayout();
+    void FindProgramFolder();
     void ReadOptionsFile();
+    void ShowButtonPictures();
     void LoadLanguageFile();
+    void ShowLanguageButton();
     void PointBrowserAtStartFolder();
     void FindTextEditor();
+    void ShowBrowser();
+    void ShowWindowReady();
+    void StartProbe();
 
+    // The command bar and the title strip.
     void cmd_Click(int index);
     void cmd_MouseMove(int index);
     void picCmd_Click(int index);
+    void OpenWebSiteOrAbout();
+    void SwitchLanguage(const wchar_t* code, int shownButton, int hiddenButton);
+    void EditLanguageFile();
+    void OpenShowForEditing();
+    void StartPresenter();
+    bool OnLine() const;
+    void OpenAboutBox();
     void Title_MouseDown(double x, double y);
     void Title_MouseMove(int button, double x, double y);
+
+    // The browser.
     void Drive_Change();
     void Directory_Change();
     void lvDir_Click();
     void lvDir_DblClick();
     void ShowStatus(int panel, const std::wstring& text);
     void SelectShowFile();
-    bool OnLine() const;
-    void OpenAboutBox();
+    // Picture n (1-based) of the command buttons' picture list.
+    std::shared_ptr<const Picture> ButtonPicture(int number) const;
 
     std::unique_ptr<host::PictureBox> PicTitle;
     std::unique_ptr<host::Image> Image2;
     std::unique_ptr<host::Image> Picture1;
     std::unique_ptr<host::Image> Image1;
     host::ControlArray<host::PictureBox> picCmd;
-    host::ControlArray<CommandButton> cmd;
+    host::ControlArray<ZelButtonOXP> cmd;
     PresentationList lvDir;
     host::Control lvDirPlace;
     host::DriveList Drive;
@@ -101,8 +121,18 @@ private:
     UniqueImageList listSmall_;
     UniqueFont listFont_;
     UniqueFont titleFont_;
+    std::function<void(HDC, const RECT&)> titlePainter_;
     std::vector<std::wstring> statusTexts_ = std::vector<std::wstring>(4);
-};
 
-// The program's one main window; it lives for the whole run.
-frmMain& MainWindow();
+    // What this window alone keeps: the language file as read, the browser's folders and
+    // pattern, the programs it starts, the title drag and the rows that fit the list.
+    LanguageFile languageFile_;
+    std::wstring FilePattern;
+    std::wstring CurrentFolder;
+    std::wstring StartFolder;
+    std::wstring TextEditorPath;
+    std::wstring PresenterExe;
+    int DragX = 0;
+    int DragY = 0;
+    int VisibleRows = 0;
+};

@@ -5,11 +5,17 @@
 #include <commctrl.h>
 
 #include "app/Shared.h"
+#include "base/Rounding.h"
+#include "base/Text.h"
 #include "host/Screen.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/PresentationRow.h"
 #include "mainwindow/frmMain.h"
-#include "show/ShowTitle.h"
+
+namespace {
+// The status line's prefix for the row the user clicked.
+constexpr int SelectedText = 29;
+} // namespace
 
 void frmMain::Drive_Change()
 {
@@ -28,7 +34,7 @@ void frmMain::Drive_Change()
 void frmMain::Directory_Change()
 {
     FileDir.SetPath(Directory.Path());
-    shared.CurrentFolder = Directory.Path();
+    CurrentFolder = Directory.Path();
     GO_Add();
 }
 
@@ -37,22 +43,21 @@ void frmMain::GO_Add()
     const int count = lvDir.Fill(FileDir);
     if (count >= 1) {
         TEXTMETRICW metrics{};
-        HDC dc = GetDC(lvDir.hwnd());
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(lvDir.hwnd(), WM_GETFONT, 0, 0)));
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(lvDir.hwnd(), dc);
+        if (WindowDc dc{lvDir.hwnd()}) {
+            Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(lvDir.hwnd(), WM_GETFONT, 0, 0)));
+            GetTextMetricsW(dc.get(), &metrics);
+        }
         RowHeight = RoundHalfEven(screen::ToTwips(metrics.tmHeight) + 30);
-        shared.VisibleRows = RoundHalfEven((lvDirPlace.Height() - 280) / RowHeight);
+        VisibleRows = RoundHalfEven((lvDirPlace.Height() - 280) / RowHeight);
         lvDir.SelectLastRowWithoutClick();
     } else {
-        shared.VisibleRows = 0;
+        VisibleRows = 0;
     }
     FormReady = 0;
     const double column2 = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 1));
     const double column3 = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 2));
     ListView_SetColumnWidth(lvDir.hwnd(), 0,
-                            screen::ToPixels(Column1Width(lvDirPlace.Width(), column2, column3, shared.VisibleRows,
+                            screen::ToPixels(Column1Width(lvDirPlace.Width(), column2, column3, VisibleRows,
                                                           FileDir.Count())));
     FormReady = 1;
 }
@@ -61,10 +66,11 @@ void frmMain::lvDir_Click()
 {
     const std::wstring name = lvDir.SelectedText();
     if (lvDir.SelectedIndex() < 0) return;
-    ShowStatus(2, shared.LangText[29] + name);
-    cmd(1).button->SetEnabled(true);
-    cmd(1).button->SetPictureNormal(ButtonPicture(12));
-    cmd(9).button->SetEnabled(show::UpperCase(name).find(L".PPT") != std::wstring::npos);
+    ShowStatus(2, shared.LangText[SelectedText] + name);
+    cmd(MainButton::StartShow).SetEnabled(true);
+    cmd(MainButton::StartShow).SetPictureNormal(ButtonPicture(ChosenShowPicture));
+    // Only a presentation (.ppt), not a slide show (.pps), opens for editing.
+    cmd(MainButton::EditShow).SetEnabled(UpperCase(name).find(L".PPT") != std::wstring::npos);
 }
 
 void frmMain::lvDir_DblClick()
@@ -76,10 +82,6 @@ void frmMain::lvDir_DblClick()
 
 void frmMain::SelectShowFile()
 {
-    std::wstring name = lvDir.SelectedText();
-    const auto first = name.find_first_not_of(L' ');
-    const auto last = name.find_last_not_of(L' ');
-    name = first == std::wstring::npos ? std::wstring() : name.substr(first, last - first + 1);
-    shared.ShowFileName = show::UpperCase(name);
+    shared.ShowFileName = UpperCase(TrimBlanks(lvDir.SelectedText()));
     shared.ShowFile = JoinPath(Directory.Path(), shared.ShowFileName);
 }

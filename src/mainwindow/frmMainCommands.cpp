@@ -10,13 +10,14 @@
 #include "host/Screen.h"
 #include "host/TextFile.h"
 #include "mainwindow/frmMain.h"
+#include "probe/AnswerFile.h"
 #include "show/frmShow.h"
-#include "startup/ConfigFile.h"
-#include "startup/LangFile.h"
 
 namespace {
 constexpr wchar_t WebSite[] = L"http://www.vistora.it/";
-// Status texts for a click that has nothing to start.
+constexpr int HoverPanel = 2;
+// Status texts for a click that has nothing to start, and for the web site off line.
+constexpr int OffLineText = 15;
 constexpr int NoPresenterText = 23;
 constexpr int NoEditorText = 24;
 
@@ -31,93 +32,101 @@ std::wstring QuotedProgram(const std::wstring& path)
 void frmMain::cmd_MouseMove(int index)
 {
     if (index == shared.HoverIndex) return;
-    static constexpr int hoverText[11] = {1, 17, 6, 5, 5, 25, 3, 4, 1, 18, 21};
-    SetStatusText(2, index >= 0 && index <= 10 ? shared.LangText[hoverText[index]] : std::wstring());
+    const bool known = index >= 0 && index < MainButton::Count;
+    SetStatusText(HoverPanel,
+                  known ? shared.LangText[MainButtons[static_cast<std::size_t>(index)].HoverText] : std::wstring());
     shared.HoverIndex = index;
 }
 
 void frmMain::cmd_Click(int index)
 {
     switch (index) {
-    case 0:
-    case 8: GO_Exit();
-    case 1: GO_Show(); break;
-    case 2:
-        if (OnLine()) {
-            shared.LastTaskId = host::ShellOpen(hwnd(), WebSite, L"", L"", SW_SHOWNORMAL);
-        } else {
-            SetStatusText(2, shared.LangText[15]);
-            OpenAboutBox();
-        }
-        break;
-    case 3:
-        shared.LangCode = L"OWN";
-        cmd(3).place.SetVisible(false);
-        cmd(4).place.SetVisible(true);
-        ApplyLanguage();
-        break;
-    case 4:
-        shared.LangCode = L"ENG";
-        cmd(3).place.SetVisible(true);
-        cmd(4).place.SetVisible(false);
-        ApplyLanguage();
-        break;
-    case 5: host::OpenControlPanelItem(L"powercfg.cpl"); break;
-    case 6:
-        if (shared.TextEditorPath.empty()) {
-            SetStatusText(2, shared.LangText[NoEditorText]);
-            break;
-        }
-        WaitForEdit(shared.ProgramFolder + L"\\Vistora.Txt", 1);
-        LoadLanguageFile();
-        break;
-    case 9:
-        SelectShowFile();
-        shared.LastTaskId = host::ShellOpen(hwnd(), L"\"" + shared.ShowFile + L"\"", L"", L"", SW_SHOWNORMAL);
-        break;
-    case 10:
-        if (shared.PresenterExe.empty()) {
-            SetStatusText(2, shared.LangText[NoPresenterText]);
-            break;
-        }
-        shared.LastTaskId = static_cast<std::intptr_t>(
-            host::StartProcess(QuotedProgram(shared.PresenterExe), host::WindowStyle::MaximizedFocus));
-        break;
+    case MainButton::Exit:
+    case MainButton::ExitRight: GO_Exit(); break;
+    case MainButton::StartShow: GO_Show(); break;
+    case MainButton::WebOrAbout: OpenWebSiteOrAbout(); break;
+    case MainButton::OwnLanguage: SwitchLanguage(L"OWN", MainButton::English, MainButton::OwnLanguage); break;
+    case MainButton::English: SwitchLanguage(L"ENG", MainButton::OwnLanguage, MainButton::English); break;
+    case MainButton::Power: host::OpenControlPanelItem(L"powercfg.cpl"); break;
+    case MainButton::EditTexts: EditLanguageFile(); break;
+    case MainButton::EditShow: OpenShowForEditing(); break;
+    case MainButton::Presenter: StartPresenter(); break;
     default: break;
     }
+}
+
+void frmMain::OpenWebSiteOrAbout()
+{
+    if (OnLine()) {
+        host::ShellOpen(hwnd(), WebSite, L"", L"", SW_SHOWNORMAL);
+        return;
+    }
+    SetStatusText(HoverPanel, shared.LangText[OffLineText]);
+    OpenAboutBox();
+}
+
+void frmMain::SwitchLanguage(const wchar_t* code, int shownButton, int hiddenButton)
+{
+    shared.LangCode = code;
+    cmd(hiddenButton).SetVisible(false);
+    cmd(shownButton).SetVisible(true);
+    ApplyLanguage();
+}
+
+void frmMain::EditLanguageFile()
+{
+    if (TextEditorPath.empty()) {
+        SetStatusText(HoverPanel, shared.LangText[NoEditorText]);
+        return;
+    }
+    WaitForEdit(shared.ProgramFolder + L"\\Vistora.Txt", host::WindowStyle::NormalFocus);
+    LoadLanguageFile();
+}
+
+void frmMain::OpenShowForEditing()
+{
+    SelectShowFile();
+    host::ShellOpen(hwnd(), L"\"" + shared.ShowFile + L"\"", L"", L"", SW_SHOWNORMAL);
+}
+
+void frmMain::StartPresenter()
+{
+    if (PresenterExe.empty()) {
+        SetStatusText(HoverPanel, shared.LangText[NoPresenterText]);
+        return;
+    }
+    host::StartProcess(QuotedProgram(PresenterExe), host::WindowStyle::MaximizedFocus);
 }
 
 void frmMain::picCmd_Click(int index)
 {
     switch (index) {
-    case 0: GO_Exit();
-    case 1:
+    case TitleButton::Close: GO_Exit(); break;
+    case TitleButton::FullScreen:
         ShowWindow(hwnd(), SW_RESTORE);
         Move(0, 0, screen::WidthTwips(), screen::HeightTwips());
         break;
-    case 2: ShowWindow(hwnd(), SW_MINIMIZE); break;
+    case TitleButton::Minimize: ShowWindow(hwnd(), SW_MINIMIZE); break;
     default: break;
     }
 }
 
 void frmMain::WaitForEdit(const std::wstring& path, int windowStyle)
 {
-    const std::wstring command = QuotedProgram(shared.TextEditorPath) + L" \"" + path + L"\"";
+    const std::wstring command = QuotedProgram(TextEditorPath) + L" \"" + path + L"\"";
     const DWORD id = host::StartProcess(command, windowStyle);
     host::WaitForProcessExit(id, host::DoEvents, 100);
 }
 
 bool frmMain::OnLine() const
 {
-    const auto bytes = host::ReadFileBytes(shared.ProgramFolder + L"\\ZelSuite.tmp");
-    if (!bytes) return false;
-    const auto lines = SplitLines(*bytes);
-    return !lines.empty() && lines.front() == "True";
+    const auto bytes = host::ReadFileBytes(shared.ProgramFolder + L"\\" + kAnswerFileName);
+    return bytes && IsOnLineAnswer(*bytes);
 }
 
 void frmMain::OpenAboutBox()
 {
-    auto about = std::make_unique<frmAbout>();
+    auto about = std::make_unique<frmAbout>(hwnd(), ButtonPicture(MainButtons[MainButton::Exit].Picture));
     about->Load();
     about->ShowModal();
     about->Unload();
@@ -128,9 +137,8 @@ void frmMain::GO_Show()
     shared.HoverIndex = 0;
     SelectShowFile();
     Hide();
-    show::OpenShowBar([](const std::wstring& statusText) {
-        frmMain& main = MainWindow();
-        main.Show();
-        if (!statusText.empty()) main.SetStatusText(2, statusText);
+    show::OpenShowBar([this](const std::wstring& statusText) {
+        Show();
+        if (!statusText.empty()) SetStatusText(HoverPanel, statusText);
     });
 }

@@ -1,6 +1,5 @@
 # Presentation browser: row cells (portable) and the list view refill (Win32).
 list(APPEND VISTORA_PORTABLE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ProperCase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PresentationRow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OptionsFile.cpp
@@ -11,3 +10,4 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/frmMainBrowser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmMainCommands.cpp
 )
+list(APPEND VISTORA_MAIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/WinMain.cpp ${VISTORA_SRC}/resources/Vistora.rc)

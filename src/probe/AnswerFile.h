@@ -5,6 +5,14 @@
 #include <string_view>
 
 inline constexpr const wchar_t* kAnswerFileName = L"ZelSuite.tmp";
+// The first line when the network answered.
+inline constexpr std::string_view kOnLineAnswer = "True";
+
+// How Vistora reads the file: on line exactly when its first line is kOnLineAnswer.
+inline bool IsOnLineAnswer(std::string_view bytes)
+{
+    return bytes.substr(0, bytes.find_first_of("\r\n")) == kOnLineAnswer;
+}
 
 // The exact line for an answer, line end included.
 std::string_view AnswerLine(bool connected);

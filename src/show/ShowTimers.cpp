@@ -21,11 +21,18 @@ BarMove AutoHideTick(int& barShown, int hideLimit, int pointerY)
     return BarMove::Stay;
 }
 
-WatchResult ShowWatch::Tick(WindowList& list, std::vector<std::wstring>& titles, std::vector<std::intptr_t>& handles,
-                            const std::wstring& showFileName)
+std::intptr_t LocateShowWindow(WindowList& list, const std::wstring& showFileName)
 {
+    std::vector<std::wstring> titles;
+    std::vector<std::intptr_t> handles;
     list.ListWindows(titles, handles);
-    const bool found = FindShowWindow(titles, handles, showFileName) >= 0;
+    const int found = FindShowWindow(titles, handles, showFileName);
+    return found < 0 ? 0 : handles[static_cast<std::size_t>(found)];
+}
+
+WatchResult ShowWatch::Tick(WindowList& list, const std::wstring& showFileName)
+{
+    const bool found = LocateShowWindow(list, showFileName) != 0;
     if (!ShowSeen) {
         if (!found) return WatchResult::Waiting;
         ShowSeen = true;

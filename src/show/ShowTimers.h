@@ -33,7 +33,7 @@ private:
 
 enum class BarMove { Stay, Hide, Reveal };
 
-// Timer1: barShown is the shared BarShown (1 in view, 0 out of view), pointerY in screen pixels.
+// Timer1: barShown is the bar's BarShown (1 in view, 0 out of view), pointerY in screen pixels.
 // A bar in view hides below hideLimit; a hidden bar returns only at the top edge (Y < 4).
 BarMove AutoHideTick(int& barShown, int hideLimit, int pointerY);
 
@@ -44,11 +44,13 @@ enum class WatchResult {
     Gone,     // it was seen before and has now disappeared: end the bar
 };
 
-// Timer3: refills the window list and decides what the show's window is doing.
+// The show's window among the top-level windows listed now; 0 when there is none.
+std::intptr_t LocateShowWindow(WindowList& list, const std::wstring& showFileName);
+
+// Timer3: lists the windows and decides what the show's window is doing.
 class ShowWatch {
 public:
-    WatchResult Tick(WindowList& list, std::vector<std::wstring>& titles, std::vector<std::intptr_t>& handles,
-                     const std::wstring& showFileName);
+    WatchResult Tick(WindowList& list, const std::wstring& showFileName);
     bool ShowSeen = false;
 };
 

@@ -2,16 +2,9 @@
 
 #include <algorithm>
 
-#include "mainwindow/ProperCase.h"
+#include "base/Text.h"
 
 namespace show {
-
-std::wstring UpperCase(const std::wstring& text)
-{
-    std::wstring upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), UpperLetter);
-    return upper;
-}
 
 bool IsShowTitle(const std::wstring& title, const std::wstring& showFileName)
 {

@@ -6,10 +6,6 @@
 
 namespace show {
 
-// Upper case as window titles and the presentation's name are compared (letter by letter, the
-// same mapping the main window uses for the name).
-std::wstring UpperCase(const std::wstring& text);
-
 // The show's window carries the file name after some other text: the name must first occur
 // in the upper-cased title at a 1-based position greater than 1.
 bool IsShowTitle(const std::wstring& title, const std::wstring& showFileName);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Shared.h"
+#include "controls/ProgramButtonDesign.h"
 #include "host/MessageLoop.h"
 #include "host/Screen.h"
 #include "show/ScreenCapture.h"
@@ -51,7 +52,7 @@ void frmPen::Form_Load()
 {
     PenWidth = pen::DefaultWidth;
     PenColor = pen::DefaultColor;
-    shared.BarShown = 0;
+    ToolbarShown = 0;
     shared.BarHideLimit = pen::HideLimit;
     Move(0, 0, screen::WidthTwips(), screen::HeightTwips());
 
@@ -76,7 +77,7 @@ void frmPen::Form_Load()
 
 void frmPen::CreateControls()
 {
-    Image1 = std::make_unique<host::Image>(*this, hwnd(), OverlayBack);
+    Image1 = std::make_unique<host::Image>(hwnd(), OverlayBack);
     const int shift = screen::ToPixels(-pen::ImageOffsetTwips);
     Image1->Paint = [this, shift](HDC dc, const RECT&) {
         if (surface_) surface_->PaintTo(dc, shift, shift);
@@ -87,25 +88,25 @@ void frmPen::CreateControls()
     cursor_ = CreatePenCursor();
     SetWindowSubclass(Image1->hwnd(), PenPointer, 1, reinterpret_cast<DWORD_PTR>(cursor_.get()));
 
-    Picture1 = std::make_unique<host::PictureBox>(*this, hwnd(), ToolbarColor);
+    Picture1 = std::make_unique<host::PictureBox>(hwnd(), ToolbarColor);
     SetWindowPos(Picture1->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Picture1->SetVisible(false);
 
     for (int i = 0; i < static_cast<int>(pen::Palette.size()); ++i) {
-        auto swatch = std::make_unique<host::Label>(*this, Picture1->hwnd(), L"");
+        auto swatch = std::make_unique<host::Label>(Picture1->hwnd(), L"");
         swatch->SetColors(RGB(0, 0, 0), static_cast<COLORREF>(pen::Palette[i]));
         swatch->Click = [this, i] { Col_Click(i); };
         Col.Add(i, std::move(swatch));
     }
     for (int i = 1; i <= 3; ++i) {
-        auto label = std::make_unique<host::Label>(*this, Picture1->hwnd(), std::to_wstring(i), SS_CENTER | SS_CENTERIMAGE);
+        auto label = std::make_unique<host::Label>(Picture1->hwnd(), std::to_wstring(i), SS_CENTER | SS_CENTERIMAGE);
         label->SetFont(L"Tahoma", 10, true);
         label->SetColors(GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE));
         label->Click = [this, i] { LDraw_Click(i); };
         LDraw.Add(i, std::move(label));
     }
-    auto back = std::make_unique<BarButton>(*this, Picture1->hwnd(), BackButtonId, L"Back");
-    back->Button.Click = [this] { cmd_Click(0); };
+    auto back = std::make_unique<ZelButtonOXP>(Picture1->hwnd(), BackButtonId, L"Back", ProgramButtonDesign(L"Back"));
+    back->Click = [this] { cmd_Click(0); };
     cmd.Add(0, std::move(back));
 }
 
@@ -126,9 +127,9 @@ void frmPen::LayOut()
         label.Move(layout.WidthLabelLeftTwips[i], pen::WidthLabelTopTwips, pen::SwatchSizeTwips, pen::SwatchSizeTwips);
         if (tips) label.SetToolTipText(shared.LangText[38]);
     });
-    BarButton& back = cmd(0);
+    ZelButtonOXP& back = cmd(0);
     back.Move(layout.BackLeftTwips, pen::BackTopTwips, pen::BackWidthTwips, pen::BackHeightTwips);
-    back.Button.SetCaption(L"  " + shared.LangCaption[7]);
+    back.SetCaption(L"  " + shared.LangCaption[7]);
     if (tips) back.SetToolTipText(shared.LangText[40]);
 }
 
@@ -179,7 +180,7 @@ void frmPen::Timer1_Timer()
     if (!Loaded() || !Picture1) return;
     POINT at{};
     GetCursorPos(&at);
-    switch (pen::ToolbarTick(shared.BarShown, shared.BarHideLimit, at.y)) {
+    switch (pen::ToolbarTick(ToolbarShown, shared.BarHideLimit, at.y)) {
     case pen::ToolbarMove::Show: Picture1->SetVisible(true); break;
     case pen::ToolbarMove::Hide: Picture1->SetVisible(false); break;
     case pen::ToolbarMove::Stay: break;

@@ -7,8 +7,8 @@
 #include "host/Controls.h"
 #include "host/Form.h"
 #include "host/Handles.h"
+#include "host/ZelButtonOXP.h"
 #include "show/PenCursor.h"
-#include "show/BarButton.h"
 #include "show/PenLogic.h"
 #include "show/PenSurface.h"
 
@@ -20,6 +20,8 @@ public:
     // Fields of the window
     int PenColor = pen::DefaultColor;
     int PenWidth = pen::DefaultWidth;
+    // The toolbar's auto-hide: 1 in view, 0 out of view.
+    int ToolbarShown = 0;
     int PenDown() const { return stroke_.PenDown; }
 
     // Controls
@@ -27,7 +29,7 @@ public:
     std::unique_ptr<host::PictureBox> Picture1;
     host::ControlArray<host::Label> Col;
     host::ControlArray<host::Label> LDraw;
-    host::ControlArray<BarButton> cmd;
+    host::ControlArray<ZelButtonOXP> cmd;
     host::Timer Timer1;
 
     void cmd_Click(int index);

@@ -5,9 +5,12 @@
 #include <array>
 
 #include "app/Shared.h"
+#include "base/Text.h"
+#include "controls/ProgramButtonDesign.h"
 #include "host/MessageLoop.h"
 #include "host/Process.h"
 #include "host/Screen.h"
+#include "host/TextFile.h"
 #include "show/BarLayout.h"
 #include "show/BarPictures.h"
 #include "show/ScreenCapture.h"
@@ -51,15 +54,6 @@ host::FormStyle BarStyle()
     return style;
 }
 
-bool IsFile(const std::wstring& path)
-{
-    if (path.empty()) return false;
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsBlank(const std::wstring& text) { return text.find_first_not_of(L' ') == std::wstring::npos; }
-
 void MakeTopmost(HWND hwnd) { SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 std::shared_ptr<frmShow>& Current()
@@ -95,17 +89,17 @@ void frmShow::Form_Load()
     Timer2.SetEnabled(false);
     Timer3.SetEnabled(false);
     MakeTopmost(hwnd());
-    shared.BarButtonCount = static_cast<int>(Designs.size());
-    shared.BarShown = 1;
+    BarButtonCount = static_cast<int>(Designs.size());
+    BarShown = 1;
     shared.BarHideLimit = 28;
     watch_.ShowSeen = false;
 
-    Picture1 = std::make_unique<host::PictureBox>(*this, hwnd(), PanelColor);
+    Picture1 = std::make_unique<host::PictureBox>(hwnd(), PanelColor);
     Move(0, 0, screen::WidthTwips(), PanelHeightTwips + FrameAllowanceTwips);
     Picture1->Move(0, 0, ScaleWidth(), PanelHeightTwips);
     CreateButtons();
     LayOut();
-    if (!IsFile(shared.SpecialProgram)) cmd(5).SetEnabled(false);
+    if (!host::FileExists(shared.SpecialProgram)) cmd(5).SetEnabled(false);
 
     Show();
     cmd(6).SetFocus();
@@ -116,25 +110,25 @@ void frmShow::Form_Load()
 void frmShow::CreateButtons()
 {
     for (const ButtonDesign& design : Designs) {
-        auto button = std::make_unique<BarButton>(*this, Picture1->hwnd(), ButtonIdBase + design.Index, design.DesignName);
-        button->Button.SetPictureNormal(ShowBarPicture(design.Picture));
+        auto button = std::make_unique<ZelButtonOXP>(Picture1->hwnd(), ButtonIdBase + design.Index, design.DesignName,
+                                                     ProgramButtonDesign(design.DesignName));
+        button->SetPictureNormal(ShowBarPicture(design.Picture));
         const int index = design.Index;
-        button->Button.Click = [this, index] { cmd_Click(index); };
+        button->Click = [this, index] { cmd_Click(index); };
         cmd.Add(design.Index, std::move(button));
     }
 }
 
 void frmShow::LayOut()
 {
-    const show::BarLayout layout = show::LayoutBar(ScaleWidth(), shared.BarButtonCount);
+    const show::BarLayout layout = show::LayoutBar(ScaleWidth(), BarButtonCount);
     const bool tips = shared.TooltipsOn();
     for (const ButtonDesign& design : Designs) {
-        BarButton& button = cmd(design.Index);
+        ZelButtonOXP& button = cmd(design.Index);
         button.Move(layout.LeftTwips[design.Index], 0, layout.ButtonWidthTwips, design.HeightTwips);
-        if (design.Index != 6) button.Button.SetCaption(shared.CaptionPad + shared.LangCaption[design.Text]);
+        button.SetCaption(shared.CaptionPad + shared.LangCaption[design.Text]);
         if (tips) button.SetToolTipText(shared.LangText[design.Text]);
     }
-    cmd(6).Button.SetCaption(cmd(1).Button.Caption());
 }
 
 void frmShow::Form_Unload()
@@ -178,7 +172,7 @@ void frmShow::cmd_Click(int index)
         break;
     case 3: Guide(); break;
     case 4: Wizard(); break;
-    case 5: shared.LastTaskId = host::ShellOpen(hwnd(), shared.SpecialProgram, L"", L"", SW_SHOWNORMAL); break;
+    case 5: host::ShellOpen(hwnd(), shared.SpecialProgram, L"", L"", SW_SHOWNORMAL); break;
     case 7: host::OpenControlPanelItem(L"mmsys.cpl"); break;
     default: break;
     }
@@ -186,22 +180,18 @@ void frmShow::cmd_Click(int index)
 
 void frmShow::EndPickedProcess()
 {
-    if (shared.ProcessHandle <= 0) return;
-    const auto process = reinterpret_cast<HANDLE>(shared.ProcessHandle);
-    // Cleared first: whatever happens next, the handle is never used twice.
-    shared.ProcessHandle = 0;
-    TerminateProcess(process, 0);
-    CloseHandle(process);
+    // Taken out first: whatever happens next, the handle is never used twice.
+    const UniqueKernelHandle process = std::move(shared.ProcessHandle);
+    if (process) TerminateProcess(process.get(), 0);
 }
 
 void frmShow::CloseShowWindow()
 {
-    windows_->ListWindows(shared.WindowTitles, shared.WindowHandles);
-    const int found = show::FindShowWindow(shared.WindowTitles, shared.WindowHandles, shared.ShowFileName);
-    if (found < 0) return;
+    const std::intptr_t show = show::LocateShowWindow(*windows_, shared.ShowFileName);
+    if (!show) return;
     // A show that no longer answers must not freeze the bar.
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(reinterpret_cast<HWND>(shared.WindowHandles[static_cast<std::size_t>(found)]), WM_CLOSE, 0,
+    SendMessageTimeoutW(reinterpret_cast<HWND>(show), WM_CLOSE, 0,
                         0, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
 
@@ -225,7 +215,7 @@ void frmShow::Wizard()
     if (shared.PickerOpen == 0) {
         shared.PickerOpen = 1;
         Timer1.SetEnabled(false);
-        shared.BarShown = 0;
+        BarShown = 0;
         Move(0, show::BarHiddenTopTwips);
         shared.HoverIndex = 0;
         peers_.ShowPicker();
@@ -270,7 +260,7 @@ void frmShow::GO_PicOn()
     pen->Unload();
     pen_.reset();
     SetVisible(false);
-    shared.BarShown = 0;
+    BarShown = 0;
     Timer1.SetEnabled(true);
 }
 
@@ -279,7 +269,7 @@ void frmShow::Timer1_Timer()
     if (!Loaded() || ending_) return;
     POINT at{};
     GetCursorPos(&at);
-    switch (show::AutoHideTick(shared.BarShown, shared.BarHideLimit, at.y)) {
+    switch (show::AutoHideTick(BarShown, shared.BarHideLimit, at.y)) {
     case show::BarMove::Hide: Move(0, show::BarHiddenTopTwips); break;
     case show::BarMove::Reveal:
         Move(0, 0);
@@ -299,9 +289,9 @@ void frmShow::Timer2_Timer()
         End(shared.LangText[show::ShowNotStartedText]);
         return;
     }
-    shared.LastTaskId = host::StartProcess(show::LaunchCommandLine(shared.ShowCommand, shared.ShowFile),
-                                           host::WindowStyle::MaximizedFocus);
-    if (shared.LastTaskId == 0) {
+    showTaskId_ = host::StartProcess(show::LaunchCommandLine(shared.ShowCommand, shared.ShowFile),
+                                     host::WindowStyle::MaximizedFocus);
+    if (showTaskId_ == 0) {
         End(shared.LangText[show::ShowNotStartedText]);
         return;
     }
@@ -320,8 +310,7 @@ void frmShow::Timer2_Timer()
 void frmShow::Timer3_Timer()
 {
     if (!Loaded() || ending_) return;
-    if (watch_.Tick(*windows_, shared.WindowTitles, shared.WindowHandles, shared.ShowFileName) ==
-        show::WatchResult::Gone)
+    if (watch_.Tick(*windows_, shared.ShowFileName) == show::WatchResult::Gone)
         GO_Exit();
 }
 

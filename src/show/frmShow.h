@@ -9,7 +9,7 @@
 
 #include "host/Controls.h"
 #include "host/Form.h"
-#include "show/BarButton.h"
+#include "host/ZelButtonOXP.h"
 #include "show/ShowTimers.h"
 #include "show/WindowList.h"
 
@@ -41,11 +41,16 @@ public:
     void cmd_Click(int index);
 
     bool ShowSeen() const { return watch_.ShowSeen; }
+    // The task id of the slide show this bar started; 0 until it has started one.
+    unsigned long ShowTaskId() const { return showTaskId_; }
     // The pen overlay while GO_PicOn shows it.
     frmPen* Pen() const { return pen_.get(); }
 
     std::unique_ptr<host::PictureBox> Picture1;
-    host::ControlArray<BarButton> cmd;
+    host::ControlArray<ZelButtonOXP> cmd;
+    int BarButtonCount = 0;
+    // The auto-hide: 1 while the bar is in view, 0 while it is out of view.
+    int BarShown = 0;
     host::Timer Timer1; // auto-hide
     host::Timer Timer2; // starts the show, once
     host::Timer Timer3; // watches the show's window
@@ -74,6 +79,7 @@ private:
     show::LaunchOnce launch_;
     show::ShowWatch watch_;
     std::shared_ptr<frmPen> pen_;
+    unsigned long showTaskId_ = 0;
     bool ending_ = false;
 };
 

@@ -1,11 +1,14 @@
 #pragma once
-// Vistora.Txt in the program folder, read into the shared texts and options.
+// Vistora.Txt in the program folder.
+#include <optional>
+#include <string>
 
-// Reads ProgramFolder + "\Vistora.Txt" (see ReadConfigText). False when the file can't be
-// opened or read; the caller then calls ShowConfigFileMissing and ends the program.
-// ownLanguageFlag, when given, receives the flag picture number for language button 3
-// (1..16, 0 when OWN_LANGUAGE_ICON is absent or names no known country).
-bool ReadConfigFile(int* ownLanguageFlag = nullptr);
+#include "startup/LangFile.h"
+
+// Reads programFolder + "\Vistora.Txt" over what an earlier read gave (see ReadConfigText).
+// Nothing when the file can't be opened or read; the caller then calls ShowConfigFileMissing
+// and ends the program.
+std::optional<LanguageFile> ReadConfigFile(const std::wstring& programFolder, LanguageFile previous = {});
 
 // The one message for a missing language file: "[Vistora.Txt] file not found!".
 void ShowConfigFileMissing();

@@ -1,18 +1,15 @@
 #include <windows.h>
 
-#include "app/Shared.h"
 #include "host/Dialogs.h"
 #include "host/TextFile.h"
 #include "startup/ConfigFile.h"
 #include "startup/LangFile.h"
 
-bool ReadConfigFile(int* ownLanguageFlag)
+std::optional<LanguageFile> ReadConfigFile(const std::wstring& programFolder, LanguageFile previous)
 {
-    const auto bytes = host::ReadFileBytes(shared.ProgramFolder + L"\\Vistora.Txt");
-    if (!bytes) return false;
-    const int flag = ReadConfigText(*bytes, host::FromAnsi, shared);
-    if (ownLanguageFlag) *ownLanguageFlag = flag;
-    return true;
+    const auto bytes = host::ReadFileBytes(programFolder + L"\\Vistora.Txt");
+    if (!bytes) return std::nullopt;
+    return ReadConfigText(*bytes, host::FromAnsi, programFolder, std::move(previous));
 }
 
 void ShowConfigFileMissing()

@@ -2,26 +2,12 @@
 
 #include <array>
 
+#include "base/Text.h"
+
 namespace {
 
-std::string_view StripBlanks(std::string_view line)
-{
-    const auto first = line.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return line.substr(first, line.find_last_not_of(' ') - first + 1);
-}
-
-// Only ASCII letters: every word the reader compares is ASCII, and the result must not
-// depend on the locale of the machine.
-std::wstring UpperAscii(std::wstring_view text)
-{
-    std::wstring upper(text);
-    for (wchar_t& c : upper)
-        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-    return upper;
-}
-
-void ActOnOption(const std::wstring& line, Shared& s, std::wstring& ownLanguage)
+void ActOnOption(const std::wstring& line, const std::wstring& programFolder, LanguageFile& s,
+                 std::wstring& ownLanguage)
 {
     const auto eq = line.find(L'=');
     if (eq == std::wstring::npos) return;
@@ -31,7 +17,7 @@ void ActOnOption(const std::wstring& line, Shared& s, std::wstring& ownLanguage)
     if (key == L"DATA_EXTENSION") {
         s.DataExtension = std::move(value);
     } else if (key == L"SPECIAL_PROGRAM") {
-        s.SpecialProgram = value.find(L'\\') == std::wstring::npos ? s.ProgramFolder + L"\\" + value
+        s.SpecialProgram = value.find(L'\\') == std::wstring::npos ? programFolder + L"\\" + value
                                                                   : std::move(value);
     } else if (key == L"OWN_LANGUAGE_ICON") {
         ownLanguage = UpperAscii(value);
@@ -78,27 +64,25 @@ int OwnLanguageFlag(std::wstring_view word)
     return 0;
 }
 
-int ReadConfigText(std::string_view bytes, const AnsiDecoder& decode, Shared& s)
+LanguageFile ReadConfigText(std::string_view bytes, const AnsiDecoder& decode, const std::wstring& programFolder,
+                            LanguageFile s)
 {
-    for (auto& text : s.LangText) text.clear();
-
     std::size_t textLines = 0;
     std::wstring ownLanguage;
     for (const std::string_view raw : SplitLines(bytes)) {
-        const std::string_view line = StripBlanks(raw);
+        const std::string_view line = TrimBlanks(raw);
         // The kinds are told apart on the first byte: '[', '"' and '=' are never part of a
         // double-byte character in an ANSI code page.
         if (line.empty() || line.front() == '[') continue;
         if (line.front() == '"') {
-            if (++textLines > Shared::TextCount) continue;
+            if (++textLines > TextCount) continue;
             // The closing quote is dropped without being looked at; a lone quote leaves nothing.
             const std::wstring text = decode(line);
             s.LangLine[textLines] = text.size() < 2 ? std::wstring() : text.substr(1, text.size() - 2);
         } else if (line.find('=') != std::string_view::npos) {
-            ActOnOption(decode(line), s, ownLanguage);
+            ActOnOption(decode(line), programFolder, s, ownLanguage);
         }
     }
-
-    if (s.CurrentFolder.empty()) s.CurrentFolder = s.ProgramFolder;
-    return OwnLanguageFlag(ownLanguage);
+    s.OwnFlag = OwnLanguageFlag(ownLanguage);
+    return s;
 }

@@ -1,11 +1,27 @@
 #pragma once
 // The reader of Vistora.Txt over bytes already read: the 100 text lines and the four options.
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/Shared.h"
+// The file holds 100 text lines: numbers 1..50 in English, then the same numbers in the own
+// language.
+constexpr int TextCount = 100;
+// Entries 1..TextCount of the file's lines, or 1..50 of the active language's captions and texts;
+// entry 0 is never used.
+using TextTable = std::array<std::wstring, TextCount + 1>;
+
+// What Vistora.Txt holds.
+struct LanguageFile {
+    TextTable LangLine;
+    std::wstring DataExtension;
+    std::wstring SpecialProgram;
+    std::wstring TooltipSwitch;
+    // The flag picture for the own-language button (see OwnLanguageFlag).
+    int OwnFlag = 0;
+};
 
 // Turns bytes in the system's ANSI code page into text; the file is converted here and nowhere else.
 using AnsiDecoder = std::function<std::wstring(std::string_view)>;
@@ -21,7 +37,9 @@ std::vector<std::string_view> SplitLines(std::string_view bytes);
 // table, 0 for any other word.
 int OwnLanguageFlag(std::wstring_view word);
 
-// Empties LangText, stores the text lines into LangLine (1..100; later ones are dropped), acts on
-// the option lines and gives CurrentFolder its default. What the file leaves out keeps its
-// earlier value. Returns the own-language flag number, 0 when the key is absent or unknown.
-int ReadConfigText(std::string_view bytes, const AnsiDecoder& decode, Shared& s = shared);
+// The file read over what an earlier read gave: the text lines go to LangLine (1..100; later ones
+// are dropped) and the option lines act on the options, so what the file leaves out keeps its
+// earlier value. A special program without a folder lies in programFolder. OwnFlag is set anew:
+// 0 when the key is absent or unknown.
+LanguageFile ReadConfigText(std::string_view bytes, const AnsiDecoder& decode, const std::wstring& programFolder,
+                            LanguageFile previous = {});

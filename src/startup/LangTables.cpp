@@ -9,9 +9,8 @@ bool SplitLanguage(std::wstring_view line, std::wstring& caption, std::wstring& 
     return true;
 }
 
-void ApplyLanguageTables(Shared& s)
+void ApplyLanguageTables(const TextTable& lines, std::wstring_view langCode, TextTable& captions, TextTable& texts)
 {
-    const int block = s.LangCode == L"ENG" ? 0 : LangNumbers;
-    for (int i = 1; i <= LangNumbers; ++i)
-        SplitLanguage(s.LangLine[block + i], s.LangCaption[i], s.LangText[i]);
+    const int block = langCode == L"ENG" ? 0 : LangNumbers;
+    for (int i = 1; i <= LangNumbers; ++i) SplitLanguage(lines[block + i], captions[i], texts[i]);
 }

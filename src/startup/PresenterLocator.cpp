@@ -3,89 +3,16 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-// A command line is far shorter; anything larger is not a registration worth reading.
-constexpr std::uint32_t MaxValueBytes = 1u << 20;
-// A value rewritten between the size query and the read is asked for again, a few times.
-constexpr int MaxReadAttempts = 4;
-
-wchar_t AsciiUpper(wchar_t c)
-{
-    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-}
-
-// Registry text is UTF-16 little-endian; wchar_t is 16 bits on Windows, 32 elsewhere.
-std::wstring TextFromUtf16(const std::vector<std::byte>& bytes, std::size_t sizeBytes)
-{
-    std::u16string units;
-    units.reserve(sizeBytes / 2);
-    for (std::size_t i = 0; i + 1 < sizeBytes; i += 2) {
-        auto unit = static_cast<char16_t>(std::to_integer<unsigned>(bytes[i])
-                                          | (std::to_integer<unsigned>(bytes[i + 1]) << 8));
-        if (unit == u'\0') break; // the terminator, or whatever a stray NUL leaves behind
-        units.push_back(unit);
-    }
-    std::wstring text;
-    text.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t c = units[i];
-        if constexpr (sizeof(wchar_t) >= 4) {
-            if (c >= 0xD800 && c < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00
-                && units[i + 1] < 0xE000) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
-            }
-        }
-        text.push_back(static_cast<wchar_t>(c));
-    }
-    return text;
-}
-
-std::wstring Trimmed(std::wstring_view s)
-{
-    const auto first = s.find_first_not_of(L' ');
-    if (first == std::wstring_view::npos) return {};
-    return std::wstring(s.substr(first, s.find_last_not_of(L' ') - first + 1));
-}
-
-} // namespace
+#include "base/Text.h"
 
 std::wstring CutPresenterPath(std::wstring_view commandLine)
 {
     constexpr std::wstring_view extension = L".EXE";
-    const auto at = std::search(commandLine.begin(), commandLine.end(), extension.begin(),
-                                extension.end(),
-                                [](wchar_t a, wchar_t b) { return AsciiUpper(a) == b; });
+    const auto at = UpperAscii(commandLine).find(extension);
     // Without an extension there is no path to cut out; taking a few leading characters
     // instead could name some unrelated file.
-    if (at == commandLine.end()) return {};
-    const auto keep = static_cast<std::size_t>(at - commandLine.begin()) + extension.size() + 1;
-    return Trimmed(commandLine.substr(0, keep));
-}
-
-std::wstring ReadDefaultValue(RegistryKey& key)
-{
-    std::uint32_t type = 0;
-    std::uint32_t sizeBytes = 0;
-    if (key.QueryDefault(nullptr, sizeBytes, type) != RegistryQuery::Ok) return {};
-    for (int attempt = 0; attempt < MaxReadAttempts; ++attempt) {
-        if (sizeBytes == 0 || sizeBytes > MaxValueBytes) return {};
-        std::vector<std::byte> buffer(sizeBytes);
-        std::uint32_t gotBytes = sizeBytes;
-        switch (key.QueryDefault(buffer.data(), gotBytes, type)) {
-        case RegistryQuery::MoreData: // grew since the size was asked for
-            sizeBytes = gotBytes;
-            continue;
-        case RegistryQuery::Failed:
-            return {};
-        case RegistryQuery::Ok:
-            break;
-        }
-        if (type != registry_type::String && type != registry_type::ExpandString) return {};
-        // Shrunk values report their new size; never trust more than the buffer holds.
-        return TextFromUtf16(buffer, std::min(gotBytes, sizeBytes));
-    }
-    return {};
+    if (at == std::wstring::npos) return {};
+    return TrimBlanks(commandLine.substr(0, at + extension.size() + 1));
 }
 
 void LocatePresenter(Registry& registry, const FileExistsTest& fileExists,
@@ -95,7 +22,7 @@ void LocatePresenter(Registry& registry, const FileExistsTest& fileExists,
     std::wstring classId;
     if (auto classKey = registry.OpenMachineKey(
             L"Software\\Classes\\" L"Powerpoint.Application" L"\\CLSID", PresenterKeyAccess)) {
-        classId = ReadDefaultValue(*classKey);
+        classId = ReadTextValue(*classKey).value_or(L"");
     }
     // Without a class identifier the server key below cannot name a registration.
     if (classId.empty()) return;
@@ -103,7 +30,7 @@ void LocatePresenter(Registry& registry, const FileExistsTest& fileExists,
         L"Software\\Classes\\CLSID\\" + classId + L"\\LocalServer32", PresenterKeyAccess);
     if (!serverKey) return;
 
-    const std::wstring path = CutPresenterPath(ReadDefaultValue(*serverKey));
+    const std::wstring path = CutPresenterPath(ReadTextValue(*serverKey).value_or(L""));
     if (!path.empty() && fileExists(path)) {
         presenterExe = path;
         showCommand = path + ShowSwitch;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "startup/Registry.h"
+#include "host/Registry.h"
 
 // Query value, set value, create sub-key, enumerate sub-keys, notify, create link.
 constexpr std::uint32_t PresenterKeyAccess = 0x3F;
@@ -22,10 +22,6 @@ using MessageSink = std::function<void(const std::wstring& text, const std::wstr
 // The executable's path out of a server command line: everything up to and including the one
 // character after the first ".EXE" (any case), blanks trimmed. Empty when there is no ".EXE".
 std::wstring CutPresenterPath(std::wstring_view commandLine);
-
-// The key's default value as text, without its terminating NUL; empty when it is missing,
-// not text, or keeps changing size while it is read.
-std::wstring ReadDefaultValue(RegistryKey& key);
 
 // Sets presenterExe and showCommand when the registered executable exists; reports a missing
 // one through the sink and empties both; leaves both alone when nothing is registered.

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/Shared.h"
 #include "startup/CutAtNul.h"
 #include "startup/LangFile.h"
 #include "startup/LangTables.h"
@@ -23,14 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (covered != size) __builtin_trap();
 
-    static Shared s;
-    s.ProgramFolder = L"C:\\Vistora";
-    const int flag = ReadConfigText(bytes, WidenLatin1, s);
-    if (flag < 0 || flag > 16) __builtin_trap();
-    s.LangCode = size % 2 ? L"ENG" : L"OWN";
-    ApplyLanguageTables(s);
+    static LanguageFile file;
+    file = ReadConfigText(bytes, WidenLatin1, L"C:\\Vistora", std::move(file));
+    if (file.OwnFlag < 0 || file.OwnFlag > 16) __builtin_trap();
+    static TextTable captions, texts;
+    ApplyLanguageTables(file.LangLine, size % 2 ? L"ENG" : L"OWN", captions, texts);
     for (int i = 1; i <= LangNumbers; ++i)
-        if (s.LangCaption[i].find(L':') != std::wstring::npos) __builtin_trap();
+        if (captions[i].find(L':') != std::wstring::npos) __builtin_trap();
 
     const std::string cut = CutAtNul(bytes);
     if (cut.size() >= size && !cut.empty()) __builtin_trap();

@@ -144,7 +144,6 @@ public:
     explicit FakeSite(PixelCanvas& canvas) : canvas_(canvas) {}
 
     bool Failing = false;    // TranslateColor fails
-    bool User = true;        // run mode rather than design mode
     bool Default = false;    // the host's default button
     bool PointerOver = false;
     bool TimerRunning = false;
@@ -192,7 +191,6 @@ public:
     void ApplyFont(const FontDesc& font) override { WindowFont = font; }
     void ApplyEnabled(bool enabled) override { WindowEnabled = enabled; }
     void ApplyPointer(int, const PicturePtr&) override {}
-    bool UserMode() override { return User; }
     bool IsDefaultButton() override { return Default; }
     void NotifyChanged() override { ++Notifications; }
     bool IsPointerOver() override { return PointerOver; }

@@ -1,5 +1,5 @@
 #include "mainwindow/PresentationRow.h"
-#include "mainwindow/ProperCase.h"
+#include "base/Text.h"
 
 #include <gtest/gtest.h>
 

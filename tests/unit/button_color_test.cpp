@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonTestKit.h"
+#include "base/Rounding.h"
 #include "controls/ButtonColor.h"
 #include "controls/ButtonPalette.h"
 

@@ -144,7 +144,7 @@ TEST(ButtonLooks, DisabledLookWhateverTheState)
     ButtonRig rig;
     rig.button.SetEnabled(false);
     EXPECT_FALSE(rig.site.WindowEnabled);
-    for (std::uint8_t state : {StateUp, StatePressed}) {
+    for (LookState state : {StateUp, StatePressed}) {
         rig.button.DrawButton(state, true);
         const PixelCanvas& c = rig.canvas;
         EXPECT_EQ(c.At(30, 10), MakeRgb(231, 231, 224));

@@ -2,16 +2,28 @@
 
 #include <string>
 
-#include "app/Shared.h"
 #include "startup/LangFile.h"
 #include "startup/LangTables.h"
 
 namespace {
 
+constexpr wchar_t ProgramFolder[] = L"C:\\Prog";
+
+// The language file as the main window keeps it, with the captions and texts it shows.
+struct LangState : LanguageFile {
+    std::wstring LangCode;
+    TextTable LangCaption;
+    TextTable LangText;
+    void Apply() { ApplyLanguageTables(LangLine, LangCode, LangCaption, LangText); }
+};
+
 struct LangFileReader : ::testing::Test {
-    Shared s;
-    LangFileReader() { s.ProgramFolder = L"C:\\Prog"; }
-    int Read(std::string_view bytes) { return ReadConfigText(bytes, WidenLatin1, s); }
+    LangState s;
+    int Read(std::string_view bytes, const AnsiDecoder& decode = WidenLatin1)
+    {
+        static_cast<LanguageFile&>(s) = ReadConfigText(bytes, decode, ProgramFolder, s);
+        return s.OwnFlag;
+    }
 };
 
 std::string Lines(std::initializer_list<std::string_view> lines, std::string_view end = "\r\n")
@@ -35,7 +47,7 @@ TEST_F(LangFileReader, ClassifiesEachLineByItsFirstCharacter)
     EXPECT_EQ(s.LangLine[0], L"");
 
     s.LangCode = L"ENG";
-    ApplyLanguageTables(s);
+    s.Apply();
     EXPECT_EQ(s.LangCaption[1], L"Exit");
     EXPECT_EQ(s.LangText[1], L"Leave the program");
 }
@@ -57,11 +69,10 @@ TEST_F(LangFileReader, OptionKeysAreUpperCasedButNotStripped)
     EXPECT_EQ(s.TooltipSwitch, L"YES");
     EXPECT_EQ(s.DataExtension, L"*.ppt; *.pps");
 
-    Shared other;
-    EXPECT_EQ(ReadConfigText(Lines({"TOOLTIPS = YES", "TOOLTIPS =YES", " DATA_EXTENSION =*.ppt",
-                                    "OWN_LANGUAGE_ICON =ITA"}),
-                             WidenLatin1, other),
-              0);
+    const LanguageFile other = ReadConfigText(
+        Lines({"TOOLTIPS = YES", "TOOLTIPS =YES", " DATA_EXTENSION =*.ppt", "OWN_LANGUAGE_ICON =ITA"}), WidenLatin1,
+        ProgramFolder);
+    EXPECT_EQ(other.OwnFlag, 0);
     EXPECT_EQ(other.TooltipSwitch, L"");
     EXPECT_EQ(other.DataExtension, L"");
 }
@@ -74,7 +85,6 @@ TEST_F(LangFileReader, OptionValuesSplitAtTheFirstEqualsSign)
 
     Read(Lines({"TOOLTIPS= yes", "DATA_EXTENSION="}));
     EXPECT_EQ(s.TooltipSwitch, L" YES");
-    EXPECT_FALSE(s.TooltipsOn());
     EXPECT_EQ(s.DataExtension, L"");
 }
 
@@ -121,21 +131,12 @@ TEST(LangFileCountries, SixteenWordsExactlyAsSpelled)
         EXPECT_EQ(OwnLanguageFlag(other), 0);
 }
 
-TEST_F(LangFileReader, CurrentFolderDefaultsToProgramFolderOnlyWhenEmpty)
-{
-    Read("");
-    EXPECT_EQ(s.CurrentFolder, L"C:\\Prog");
-    s.CurrentFolder = L"D:\\Talks";
-    Read("");
-    EXPECT_EQ(s.CurrentFolder, L"D:\\Talks");
-}
-
 TEST_F(LangFileReader, ReReadKeepsWhatTheFileNoLongerHolds)
 {
     Read(Lines({"DATA_EXTENSION=*.ppt", "SPECIAL_PROGRAM=a.exe", "TOOLTIPS=YES", "\"One:first\"", "\"Two:second\"",
                 "\"Three:third\""}));
     s.LangCode = L"ENG";
-    ApplyLanguageTables(s);
+    s.Apply();
     ASSERT_EQ(s.LangText[3], L"third");
 
     Read(Lines({"\"Uno:primo\""}));
@@ -143,7 +144,6 @@ TEST_F(LangFileReader, ReReadKeepsWhatTheFileNoLongerHolds)
     EXPECT_EQ(s.LangLine[2], L"Two:second");
     EXPECT_EQ(s.LangLine[3], L"Three:third");
     EXPECT_EQ(s.LangCaption[3], L"Three");
-    EXPECT_EQ(s.LangText[3], L"") << "the long texts are emptied by every read";
     EXPECT_EQ(s.DataExtension, L"*.ppt");
     EXPECT_EQ(s.SpecialProgram, L"C:\\Prog\\a.exe");
     EXPECT_EQ(s.TooltipSwitch, L"YES");
@@ -157,7 +157,7 @@ TEST_F(LangFileReader, TextLinesPastTheHundredthAreIgnored)
     Read(bytes);
     EXPECT_EQ(s.LangLine[100], L"N100:t");
     EXPECT_EQ(s.LangLine[0], L"");
-    EXPECT_EQ(s.LangLine.size(), Shared::TextCount + 1u);
+    EXPECT_EQ(s.LangLine.size(), TextCount + 1u);
     EXPECT_EQ(s.TooltipSwitch, L"YES") << "options after the extra lines still count";
 }
 
@@ -187,12 +187,13 @@ TEST(LangFileLines, CrOnlyAndLfOnlyFilesReadLikeCrLf)
         }
         *text = out;
     }
-    Shared a, b, c;
-    const int flag = ReadConfigText(crlf, WidenLatin1, a);
-    EXPECT_EQ(flag, 2);
-    EXPECT_EQ(ReadConfigText(cr, WidenLatin1, b), flag);
-    EXPECT_EQ(ReadConfigText(lf, WidenLatin1, c), flag);
-    for (Shared* x : {&b, &c}) {
+    const LanguageFile a = ReadConfigText(crlf, WidenLatin1, ProgramFolder);
+    const LanguageFile b = ReadConfigText(cr, WidenLatin1, ProgramFolder);
+    const LanguageFile c = ReadConfigText(lf, WidenLatin1, ProgramFolder);
+    EXPECT_EQ(a.OwnFlag, 2);
+    EXPECT_EQ(b.OwnFlag, a.OwnFlag);
+    EXPECT_EQ(c.OwnFlag, a.OwnFlag);
+    for (const LanguageFile* x : {&b, &c}) {
         EXPECT_EQ(x->LangLine, a.LangLine);
         EXPECT_EQ(x->TooltipSwitch, L"YES");
     }
@@ -213,7 +214,7 @@ TEST_F(LangFileReader, DecodesWholeLinesSoTheLastCharacterIsDropped)
         }
         return text;
     };
-    ReadConfigText(Lines({"\"A:\x82\xA0\x82\x5C", "SPECIAL_PROGRAM=\x82\x5C.exe"}), doubleByte, s);
+    Read(Lines({"\"A:\x82\xA0\x82\x5C", "SPECIAL_PROGRAM=\x82\x5C.exe"}), doubleByte);
     EXPECT_EQ(s.LangLine[1], L"A:\x30A0");
     // 0x5C inside a double-byte character is not a backslash.
     EXPECT_EQ(s.SpecialProgram, L"C:\\Prog\\\x305C.exe");
@@ -246,5 +247,5 @@ TEST_F(LangFileReader, SurvivesHostileInput)
         garbage += static_cast<char>(state >> 16);
     }
     Read(garbage);
-    EXPECT_EQ(s.LangLine.size(), Shared::TextCount + 1u);
+    EXPECT_EQ(s.LangLine.size(), TextCount + 1u);
 }

@@ -5,7 +5,6 @@
 #include <iterator>
 #include <string>
 
-#include "app/Shared.h"
 #include "startup/LangFile.h"
 #include "startup/LangTables.h"
 
@@ -46,14 +45,17 @@ TEST(LangFileShipped, HundredTextLinesWithCaptionsThatFitAButton)
     int textLines = 0;
     for (auto line : SplitLines(bytes))
         if (!line.empty() && line.front() == '"') ++textLines;
-    EXPECT_EQ(textLines, Shared::TextCount);
+    EXPECT_EQ(textLines, TextCount);
 
-    Shared s;
-    s.ProgramFolder = L"C:\\Vistora";
-    ReadConfigText(bytes, WidenLatin1, s);
+    struct : LanguageFile {
+        std::wstring LangCode;
+        TextTable LangCaption;
+        TextTable LangText;
+    } s;
+    static_cast<LanguageFile&>(s) = ReadConfigText(bytes, WidenLatin1, L"C:\\Vistora");
     for (const wchar_t* code : {L"ENG", L"OWN"}) {
         s.LangCode = code;
-        ApplyLanguageTables(s);
+        ApplyLanguageTables(s.LangLine, s.LangCode, s.LangCaption, s.LangText);
         for (int i = 1; i <= LangNumbers; ++i) {
             const int line = (s.LangCode == L"ENG" ? 0 : LangNumbers) + i;
             EXPECT_NE(s.LangLine[line].find(L':'), std::wstring::npos) << "line " << line;
@@ -72,9 +74,8 @@ TEST(LangFileShipped, HundredTextLinesWithCaptionsThatFitAButton)
 
 TEST(LangFileShipped, FourOptionsNameThingsTheProgramFolderHolds)
 {
-    Shared s;
-    s.ProgramFolder = L"C:\\Vistora";
-    EXPECT_EQ(ReadConfigText(ReadBytes(ProgramData / "Vistora.Txt"), WidenLatin1, s), 5);
+    const LanguageFile s = ReadConfigText(ReadBytes(ProgramData / "Vistora.Txt"), WidenLatin1, L"C:\\Vistora");
+    EXPECT_EQ(s.OwnFlag, 5);
     EXPECT_EQ(s.DataExtension, L"*.ppt;*.pps");
     EXPECT_EQ(s.TooltipSwitch, L"YES");
     const std::wstring prefix = L"C:\\Vistora\\";

@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "app/Shared.h"
 #include "startup/CutAtNul.h"
 #include "startup/LangTables.h"
 
 namespace {
 
+struct LangState {
+    TextTable LangLine;
+    std::wstring LangCode;
+    TextTable LangCaption;
+    TextTable LangText;
+};
+
+void ApplyLanguageTables(LangState& s) { ::ApplyLanguageTables(s.LangLine, s.LangCode, s.LangCaption, s.LangText); }
+
 struct LangFileTables : ::testing::Test {
-    Shared s;
+    LangState s;
     LangFileTables()
     {
         for (int i = 1; i <= LangNumbers; ++i) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/Rounding.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/OptionsFile.h"
 

@@ -30,8 +30,8 @@ class FakeKey final : public RegistryKey {
 public:
     explicit FakeKey(std::vector<FakeValue> versions) : versions_(std::move(versions)) {}
 
-    RegistryQuery QueryDefault(std::byte* data, std::uint32_t& sizeBytes,
-                               std::uint32_t& type) override
+    RegistryQuery QueryValue(const std::wstring&, std::byte* data, std::uint32_t& sizeBytes,
+                             std::uint32_t& type) override
     {
         if (versions_.empty()) return RegistryQuery::Failed;
         const FakeValue& value = versions_[std::min(queries_++, versions_.size() - 1)];
@@ -52,7 +52,7 @@ private:
 std::wstring Read(std::vector<FakeValue> versions)
 {
     FakeKey key(std::move(versions));
-    return ReadDefaultValue(key);
+    return ReadTextValue(key).value_or(L"");
 }
 
 constexpr wchar_t ClassPath[] = L"Software\\Classes\\Powerpoint.Application\\CLSID";

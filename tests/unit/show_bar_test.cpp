@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/Text.h"
 #include "show/BarLayout.h"
 #include "show/ShowTimers.h"
 #include "show/ShowTitle.h"
@@ -89,28 +90,24 @@ public:
 TEST(ShowTimersWatch, SeenOnFirstMatchThenGoneWhenItDisappears)
 {
     FakeWindowList list;
-    std::vector<std::wstring> titles{L"old", L"stale"};
-    std::vector<std::intptr_t> handles{1, 2};
     ShowWatch watch;
     const std::wstring name = L"TALK.PPS";
 
     list.Titles = {L"Desktop"};
-    EXPECT_EQ(watch.Tick(list, titles, handles, name), WatchResult::Waiting);
-    EXPECT_EQ(watch.Tick(list, titles, handles, name), WatchResult::Waiting);
+    EXPECT_EQ(watch.Tick(list, name), WatchResult::Waiting);
+    EXPECT_EQ(watch.Tick(list, name), WatchResult::Waiting);
     EXPECT_FALSE(watch.ShowSeen);
-    EXPECT_EQ(titles.size(), 2u); // refilled by the list, ending in the 0 entry
-    EXPECT_EQ(handles.back(), 0);
 
     list.Titles = {L"TALK.PPS at the start is not the show"};
-    EXPECT_EQ(watch.Tick(list, titles, handles, name), WatchResult::Waiting);
+    EXPECT_EQ(watch.Tick(list, name), WatchResult::Waiting);
 
     list.Titles = {L"Desktop", L"Slide show - Talk.pps"};
-    EXPECT_EQ(watch.Tick(list, titles, handles, name), WatchResult::Seen);
+    EXPECT_EQ(watch.Tick(list, name), WatchResult::Seen);
     EXPECT_TRUE(watch.ShowSeen);
-    EXPECT_EQ(watch.Tick(list, titles, handles, name), WatchResult::Running);
+    EXPECT_EQ(watch.Tick(list, name), WatchResult::Running);
 
     list.Titles = {L"Desktop", L"TALK.PPS decoy"};
-    EXPECT_EQ(watch.Tick(list, titles, handles, name), WatchResult::Gone);
+    EXPECT_EQ(watch.Tick(list, name), WatchResult::Gone);
     EXPECT_EQ(list.Calls, 6);
 }
 

@@ -9,7 +9,7 @@
 
 #include "WineTestSupport.h"
 #include "controls/ProgramButtonDesign.h"
-#include "controls/ZelButtonOXP.h"
+#include "host/ZelButtonOXP.h"
 #include "host/Handles.h"
 #include "host/Picture.h"
 

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "ButtonWin32Kit.h"
+#include "base/Rounding.h"
 #include "controls/ButtonColor.h"
 #include "controls/ButtonPainter.h"
 

@@ -49,7 +49,7 @@ TEST(HostForm, GeometryInTwipsRoundTripsThroughPixels)
     EXPECT_LT(form.ScaleWidth(), form.Width()) << "the frame is outside the client area";
 
     // A child placed in twips lands on the pixel the twips name, relative to its parent.
-    host::PictureBox box(form, form.hwnd(), RGB(0, 0, 192));
+    host::PictureBox box(form.hwnd(), RGB(0, 0, 192));
     box.Move(10 * perPixel, 20 * perPixel, 50 * perPixel, 25 * perPixel);
     RECT r;
     GetWindowRect(box.hwnd(), &r);

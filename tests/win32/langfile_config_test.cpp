@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "WineTestSupport.h"
-#include "app/Shared.h"
 #include "startup/ConfigFile.h"
 
 using testsupport::ScratchFolder;
@@ -14,16 +13,8 @@ using testsupport::WriteBytes;
 
 namespace {
 
-// Runs each case on its own copy of the program-wide values.
 struct LangFileConfig : ::testing::Test {
-    Shared saved = shared;
     ScratchFolder folder{L"langfile"};
-    LangFileConfig()
-    {
-        shared = Shared{};
-        shared.ProgramFolder = folder.path();
-    }
-    ~LangFileConfig() override { shared = saved; }
 };
 
 } // namespace
@@ -33,44 +24,33 @@ TEST_F(LangFileConfig, ReadsVistoraTxtInTheProgramFolder)
     ASSERT_TRUE(WriteBytes(folder / L"Vistora.Txt",
                            "[English]\r\n\"Exit:Leave\"\r\n\"Caf\xE8:x\"\r\nTOOLTIPS=yes\r\nSPECIAL_PROGRAM=a.txt\r\n"
                            "OWN_LANGUAGE_ICON=germany\r\n"));
-    int flag = -1;
-    ASSERT_TRUE(ReadConfigFile(&flag));
-    EXPECT_EQ(flag, 3);
-    EXPECT_EQ(shared.LangLine[1], L"Exit:Leave");
-    EXPECT_EQ(shared.TooltipSwitch, L"YES");
-    EXPECT_EQ(shared.SpecialProgram, folder / L"a.txt");
-    EXPECT_EQ(shared.CurrentFolder, folder.path());
+    const auto file = ReadConfigFile(folder.path());
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->OwnFlag, 3);
+    EXPECT_EQ(file->LangLine[1], L"Exit:Leave");
+    EXPECT_EQ(file->TooltipSwitch, L"YES");
+    EXPECT_EQ(file->SpecialProgram, folder / L"a.txt");
     // Converted with the ANSI code page, Windows-1252 on the test machines.
     if (GetACP() == 1252) {
-        EXPECT_EQ(shared.LangLine[2], L"Caf\u00E8:x");
+        EXPECT_EQ(file->LangLine[2], L"Caf\u00E8:x");
     }
-    EXPECT_TRUE(ReadConfigFile()) << "the flag number is optional";
 }
 
 TEST_F(LangFileConfig, MissingFileOrAFolderOfThatNameIsNotRead)
 {
-    shared.LangLine[1] = L"kept:kept";
-    shared.LangText[1] = L"kept";
-    int flag = -1;
-    EXPECT_FALSE(ReadConfigFile(&flag));
-    EXPECT_EQ(flag, -1);
-
+    EXPECT_FALSE(ReadConfigFile(folder.path()));
     ASSERT_TRUE(CreateDirectoryW((folder / L"Vistora.Txt").c_str(), nullptr));
-    EXPECT_FALSE(ReadConfigFile(&flag));
-    EXPECT_EQ(shared.LangLine[1], L"kept:kept");
-    EXPECT_EQ(shared.LangText[1], L"kept");
-    EXPECT_EQ(shared.CurrentFolder, L"");
+    EXPECT_FALSE(ReadConfigFile(folder.path()));
 }
 
 TEST_F(LangFileConfig, ShippedFileIsInTheProgramFolder)
 {
-    shared.ProgramFolder = testsupport::ProgramFolder();
-    int flag = 0;
-    ASSERT_TRUE(ReadConfigFile(&flag)) << "no Vistora.Txt in the program folder";
-    EXPECT_EQ(flag, 5);
-    EXPECT_EQ(shared.DataExtension, L"*.ppt;*.pps");
-    EXPECT_NE(shared.LangLine[100].find(L':'), std::wstring::npos);
-    EXPECT_NE(GetFileAttributesW(shared.SpecialProgram.c_str()), INVALID_FILE_ATTRIBUTES)
+    const auto file = ReadConfigFile(testsupport::ProgramFolder());
+    ASSERT_TRUE(file) << "no Vistora.Txt in the program folder";
+    EXPECT_EQ(file->OwnFlag, 5);
+    EXPECT_EQ(file->DataExtension, L"*.ppt;*.pps");
+    EXPECT_NE(file->LangLine[100].find(L':'), std::wstring::npos);
+    EXPECT_NE(GetFileAttributesW(file->SpecialProgram.c_str()), INVALID_FILE_ATTRIBUTES)
         << "the special program ships beside the program";
 }
 

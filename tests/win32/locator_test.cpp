@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "WineTestSupport.h"
-#include "app/Shared.h"
 #include "host/Handles.h"
 #include "host/Win32Registry.h"
 #include "startup/LocatePresenter.h"
@@ -46,9 +45,9 @@ void SetDefaultText(const std::wstring& path, const std::wstring& text)
 
 std::wstring ReadMachineDefault(const std::wstring& path)
 {
-    Win32Registry registry;
+    host::Win32Registry registry;
     auto key = registry.OpenMachineKey(path, PresenterKeyAccess);
-    return key ? ReadDefaultValue(*key) : std::wstring(L"<no key>");
+    return key ? ReadTextValue(*key).value_or(L"") : std::wstring(L"<no key>");
 }
 
 // Presses OK on every "Vistora" message box shown while it lives, keeping what they said.
@@ -108,24 +107,23 @@ protected:
             << "the stand-in is not registered: run through tools/wine-exec.sh";
         serverKey_ = L"Software\\Classes\\CLSID\\" + classId_ + L"\\LocalServer32";
         serverLine_ = ReadMachineDefault(serverKey_);
-        shared = Shared{};
     }
     void TearDown() override
     {
         SetDefaultText(ClassKey, classId_);
         SetDefaultText(serverKey_, serverLine_);
-        shared = saved_;
     }
 
     // LocatePresenter as start-up calls it, with every message box answered.
     std::vector<MessageBoxWatch::Seen> Locate()
     {
         MessageBoxWatch watch;
-        LocatePresenter();
+        LocatePresenter(presenterExe, showCommand);
         return watch.seen();
     }
 
-    Shared saved_ = shared;
+    std::wstring presenterExe;
+    std::wstring showCommand;
     std::wstring classId_;
     std::wstring serverKey_;
     std::wstring serverLine_;
@@ -188,23 +186,23 @@ TEST(LocatorWin32Registry, ReadsDefaultValuesAsTheyAreStored)
 TEST_F(LocatorPresenter, FindsTheRegisteredStandIn)
 {
     EXPECT_TRUE(Locate().empty());
-    const std::wstring exe = shared.PresenterExe;
+    const std::wstring exe = presenterExe;
     ASSERT_GT(exe.size(), 16u);
     EXPECT_EQ(Upper(exe.substr(exe.size() - 16)), L"\\STANDINSHOW.EXE");
     EXPECT_TRUE(testsupport::FileExistsForTest(exe));
-    EXPECT_EQ(shared.ShowCommand, exe + L" /s ");
+    EXPECT_EQ(showCommand, exe + L" /s ");
 }
 
 TEST_F(LocatorPresenter, NoRegistrationIsSilent)
 {
     ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, serverKey_.c_str()), ERROR_SUCCESS);
     EXPECT_TRUE(Locate().empty());
-    EXPECT_EQ(shared.PresenterExe, L"");
-    EXPECT_EQ(shared.ShowCommand, L"");
+    EXPECT_EQ(presenterExe, L"");
+    EXPECT_EQ(showCommand, L"");
 
     ASSERT_EQ(RegDeleteTreeW(HKEY_LOCAL_MACHINE, ClassRoot), ERROR_SUCCESS);
     EXPECT_TRUE(Locate().empty());
-    EXPECT_EQ(shared.ShowCommand, L"");
+    EXPECT_EQ(showCommand, L"");
 }
 
 TEST_F(LocatorPresenter, MissingExecutableIsReportedOnce)
@@ -213,15 +211,15 @@ TEST_F(LocatorPresenter, MissingExecutableIsReportedOnce)
     for (const std::wstring& line : {std::wstring(L"Z:\\no-such-folder\\POWERPNT.EXE /automation"),
                                       L"\"" + cut + L"\" /automation"}) {
         SetDefaultText(serverKey_, line);
-        shared.PresenterExe = L"stale";
-        shared.ShowCommand = L"stale /s ";
+        presenterExe = L"stale";
+        showCommand = L"stale /s ";
         const auto seen = Locate();
         ASSERT_EQ(seen.size(), 1u) << std::string(line.begin(), line.end());
         EXPECT_EQ(seen[0].text, L"You need to install Microsoft PowerPoint before executing Vistora.exe!");
         EXPECT_TRUE(seen[0].errorIcon);
         EXPECT_TRUE(seen[0].okOnly);
-        EXPECT_EQ(shared.PresenterExe, L"");
-        EXPECT_EQ(shared.ShowCommand, L"");
+        EXPECT_EQ(presenterExe, L"");
+        EXPECT_EQ(showCommand, L"");
     }
 }
 
@@ -232,7 +230,7 @@ TEST_F(LocatorPresenter, ShowCommandStartsAShowThatClosesOnRequest)
     const std::wstring talk = folder / L"My Talk.ppt";
     ASSERT_TRUE(testsupport::WriteBytes(talk, "slides"));
 
-    std::wstring commandLine = shared.ShowCommand + L"\"" + talk + L"\"";
+    std::wstring commandLine = showCommand + L"\"" + talk + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;

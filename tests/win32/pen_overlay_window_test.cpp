@@ -36,7 +36,6 @@ protected:
     {
         NumberTheTexts();
         shared.TooltipSwitch = L"YES";
-        shared.BarShown = 1;
         shared.BarHideLimit = 28;
         // A known picture on the clipboard: white, with a green square at its corner.
         HDC screen = GetDC(nullptr);
@@ -68,7 +67,7 @@ TEST_F(PenOverlayWindowTest, LoadCoversTheScreenWithThePictureAndLaysOutTheToolb
     ASSERT_TRUE(pen.Loaded());
     EXPECT_EQ(pen.PenColor, 12);
     EXPECT_EQ(pen.PenWidth, 3);
-    EXPECT_EQ(shared.BarShown, 0);
+    EXPECT_EQ(pen.ToolbarShown, 0);
     EXPECT_EQ(shared.BarHideLimit, 25);
     RECT r{};
     GetWindowRect(pen.hwnd(), &r);
@@ -90,7 +89,7 @@ TEST_F(PenOverlayWindowTest, LoadCoversTheScreenWithThePictureAndLaysOutTheToolb
     EXPECT_NEAR(pen.LDraw(3).Left(), 20 + 16 * 375 + 30 + 2 * 405, pixel);
     EXPECT_EQ(pen.LDraw(2).Caption(), L"2");
     EXPECT_NEAR(pen.cmd(0).Left(), pen.ScaleWidth() - 1575 - 180, pixel);
-    EXPECT_EQ(pen.cmd(0).Button.Caption(), L"  C7");
+    EXPECT_EQ(pen.cmd(0).Caption(), L"  C7");
     EXPECT_EQ(pen.cmd(0).ToolTipText(), L"T40");
     EXPECT_EQ(pen.LDraw(1).ToolTipText(), L"T38");
     EXPECT_EQ(pen.Col(1).ToolTipText(), L"T39");

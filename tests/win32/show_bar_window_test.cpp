@@ -51,7 +51,7 @@ protected:
         shared.ShowFile = L"C:\\Talks\\TALK.PPT";
         // A real program that starts and ends at once: the show's window comes from the script.
         shared.ShowCommand = L"\"" + SelfPath() + L"\" --gtest_list_tests /s ";
-        shared.ProcessHandle = 0;
+        shared.ProcessHandle.reset();
         shared.SoundPlaying = 0;
         shared.PickerOpen = 0;
         SetCursorPos(400, 500);
@@ -102,8 +102,8 @@ TEST_F(ShowBarTest, LoadsAsTopmostScreenWideBarWithLaidOutButtons)
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(shared.BarButtonCount, 7);
-    EXPECT_EQ(shared.BarShown, 1);
+    EXPECT_EQ(bar.BarButtonCount, 7);
+    EXPECT_EQ(bar.BarShown, 1);
     EXPECT_EQ(shared.BarHideLimit, 28);
     EXPECT_FALSE(bar.ShowSeen());
 
@@ -116,13 +116,13 @@ TEST_F(ShowBarTest, LoadsAsTopmostScreenWideBarWithLaidOutButtons)
     }
     EXPECT_NEAR(bar.cmd(6).Height(), 405, pixel);
     EXPECT_NEAR(bar.cmd(1).Height(), 400, pixel);
-    EXPECT_EQ(bar.cmd(1).Button.Caption(), L"  C1");
-    EXPECT_EQ(bar.cmd(6).Button.Caption(), L"  C1");
-    EXPECT_EQ(bar.cmd(7).Button.Caption(), L"  C15");
-    EXPECT_EQ(bar.cmd(5).Button.Caption(), L"  C20");
-    EXPECT_EQ(bar.cmd(3).Button.Caption(), L"  C12");
-    EXPECT_EQ(bar.cmd(4).Button.Caption(), L"  C14");
-    EXPECT_EQ(bar.cmd(2).Button.Caption(), L"  C8");
+    EXPECT_EQ(bar.cmd(1).Caption(), L"  C1");
+    EXPECT_EQ(bar.cmd(6).Caption(), L"  C1");
+    EXPECT_EQ(bar.cmd(7).Caption(), L"  C15");
+    EXPECT_EQ(bar.cmd(5).Caption(), L"  C20");
+    EXPECT_EQ(bar.cmd(3).Caption(), L"  C12");
+    EXPECT_EQ(bar.cmd(4).Caption(), L"  C14");
+    EXPECT_EQ(bar.cmd(2).Caption(), L"  C8");
     EXPECT_FALSE(bar.cmd(5).Enabled()) << "no special program";
     EXPECT_TRUE(bar.cmd(2).Enabled());
     EXPECT_EQ(GetFocus(), bar.cmd(6).hwnd());
@@ -143,9 +143,8 @@ TEST_F(ShowBarTest, TooltipsAndSpecialButtonFollowTheOptions)
 TEST_F(ShowBarTest, StartsTheShowOnceThenWatchesItsWindowAndEndsWhenItGoes)
 {
     frmShow& bar = Open();
-    shared.LastTaskId = 0;
-    ASSERT_TRUE(WaitFor([] { return shared.LastTaskId != 0; }, 3000));
-    const auto firstTask = shared.LastTaskId;
+    ASSERT_TRUE(WaitFor([&] { return bar.ShowTaskId() != 0; }, 3000));
+    const auto firstTask = bar.ShowTaskId();
     EXPECT_TRUE(WaitFor([&] { return bar.Timer3.Enabled() && bar.Timer1.Enabled(); }, 3000));
     EXPECT_FALSE(bar.Timer2.Enabled());
 
@@ -157,7 +156,7 @@ TEST_F(ShowBarTest, StartsTheShowOnceThenWatchesItsWindowAndEndsWhenItGoes)
 
     titles->assign({L"Desktop", L"Slide Show - talk.ppt"});
     ASSERT_TRUE(WaitFor([&] { return bar.ShowSeen(); }, 2000));
-    EXPECT_EQ(shared.LastTaskId, firstTask) << "Timer2 runs once";
+    EXPECT_EQ(bar.ShowTaskId(), firstTask) << "Timer2 runs once";
 
     titles->assign({L"Desktop"});
     ASSERT_TRUE(WaitFor([&] { return returns == 1; }, 2000));
@@ -203,10 +202,10 @@ TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnce)
     CloseHandle(pi.hThread);
     HANDLE watch = nullptr;
     DuplicateHandle(GetCurrentProcess(), pi.hProcess, GetCurrentProcess(), &watch, 0, FALSE, DUPLICATE_SAME_ACCESS);
-    shared.ProcessHandle = reinterpret_cast<std::intptr_t>(pi.hProcess);
+    shared.ProcessHandle.reset(pi.hProcess);
 
     bar.cmd_Click(3); // Guide: nothing else happens without a notes editor
-    EXPECT_EQ(shared.ProcessHandle, 0);
+    EXPECT_FALSE(shared.ProcessHandle);
     EXPECT_EQ(WaitForSingleObject(watch, 2000), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(watch, &code);
@@ -214,7 +213,7 @@ TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnce)
     CloseHandle(watch);
     bar.cmd_Click(4);
     EXPECT_TRUE(bar.Loaded());
-    EXPECT_EQ(shared.ProcessHandle, 0);
+    EXPECT_FALSE(shared.ProcessHandle);
 }
 
 TEST_F(ShowBarTest, PhotoCapturesTheScreenOpensTheOverlayAndBackReturnsHidden)
@@ -250,7 +249,7 @@ TEST_F(ShowBarTest, PhotoCapturesTheScreenOpensTheOverlayAndBackReturnsHidden)
     ASSERT_TRUE(bar.Loaded());
     EXPECT_EQ(bar.Pen(), nullptr) << "the overlay is unloaded";
     EXPECT_FALSE(bar.Visible());
-    EXPECT_EQ(shared.BarShown, 0);
+    EXPECT_EQ(bar.BarShown, 0);
     EXPECT_EQ(shared.BarHideLimit, 25);
     EXPECT_TRUE(bar.Timer1.Enabled());
     EXPECT_EQ(returns, 0);

@@ -1,8 +1,7 @@
 #pragma once
 // The program's owner-drawn push button as a child window. Position, size, visibility,
-// tooltip and focus go through the window handle (the host layer wraps any HWND for those);
-// the button's own properties and events are those of ButtonModel. Mouse event positions are
-// client pixels. An access key (or Enter and Esc for a default or cancel button) reaches the
+// tooltip and focus are those of any control (in twips); the button's own properties and
+// events are those of ButtonModel. Mouse event positions are client pixels. An access key (or Enter and Esc for a default or cancel button) reaches the
 // control as BM_CLICK, which is what the dialog manager sends for a button's mnemonic.
 #include <windows.h>
 
@@ -10,9 +9,11 @@
 #include <string>
 
 #include "controls/ButtonModel.h"
+#include "host/BoundWindow.h"
+#include "host/Controls.h"
 #include "host/GdiCanvas.h"
 
-class ZelButtonOXP : private ButtonSite, public ButtonModel {
+class ZelButtonOXP : public host::Control, private host::BoundWindow, private ButtonSite, public ButtonModel {
 public:
     // A new instance: system colours, the parent's font, the instance name as caption.
     ZelButtonOXP(HWND parent, int id, const std::wstring& name);
@@ -20,21 +21,23 @@ public:
     ZelButtonOXP(HWND parent, int id, const std::wstring& name, const PropertyStore& design);
     ~ZelButtonOXP() override;
 
-    HWND hwnd() const { return hwnd_; }
+    // The button's Enabled property and the window's enabled state are one.
+    using ButtonModel::Enabled;
+    using ButtonModel::SetEnabled;
+
     const std::wstring& Name() const { return name_; }
     // The hosting window's default button shows the blue frame.
     void SetDefaultButton(bool isDefault);
     bool DefaultButton() const { return isDefault_; }
-    // The control behind a window handle, or null for any other window.
-    static ZelButtonOXP* FromHwnd(HWND hwnd);
 
     // Raised when a property the design stores has changed.
     std::function<void()> Changed;
 
 private:
     void Create(HWND parent, int id);
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnBound(HWND hwnd) override { hwnd_ = hwnd; }
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnUnbound() override;
 
     void OnSize();
     void OnPaint();
@@ -44,7 +47,6 @@ private:
     void OnMove(WPARAM keys, LPARAM at);
     bool OnSetCursor();
     void OnEnable(bool enabled);
-    void OnNcDestroy();
 
     // ButtonSite
     RgbColor TranslateColor(std::uint32_t oleColor) override;
@@ -59,7 +61,6 @@ private:
     void ApplyFont(const FontDesc& font) override;
     void ApplyEnabled(bool enabled) override;
     void ApplyPointer(int pointer, const PicturePtr& icon) override;
-    bool UserMode() override { return true; }
     bool IsDefaultButton() override { return isDefault_; }
     void NotifyChanged() override;
     bool IsPointerOver() override;
@@ -68,7 +69,6 @@ private:
     void CaptureMouse() override;
     void RefreshNow() override;
 
-    HWND hwnd_ = nullptr;
     std::wstring name_;
     RetainedSurface surface_;
     bool isDefault_ = false;

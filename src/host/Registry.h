@@ -1,9 +1,10 @@
 #pragma once
-// The registry as the presenter locator reads it: keys under HKEY_LOCAL_MACHINE and their
-// default values, queried the way RegQueryValueEx answers.
+// The registry as the program reads it: keys and their text values, queried the way
+// RegQueryValueEx answers. Portable, so that the reading is tested against fakes.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace registry_type {
@@ -20,10 +21,11 @@ enum class RegistryQuery {
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default; // closes the key
-    // One query of the key's default (unnamed) value. With data null only its size is asked
-    // for; otherwise sizeBytes is the capacity of data on entry and the value's size on return.
-    virtual RegistryQuery QueryDefault(std::byte* data, std::uint32_t& sizeBytes,
-                                       std::uint32_t& type) = 0;
+    // One query of a value (the empty name is the key's default value). With data null only
+    // its size is asked for; otherwise sizeBytes is the capacity of data on entry and the
+    // value's size on return.
+    virtual RegistryQuery QueryValue(const std::wstring& name, std::byte* data, std::uint32_t& sizeBytes,
+                                     std::uint32_t& type) = 0;
 };
 
 class Registry {
@@ -33,3 +35,7 @@ public:
     virtual std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path,
                                                         std::uint32_t access) = 0;
 };
+
+// A text value, cut at its first NUL; nothing when it is missing, not text, larger than any
+// value worth reading, or keeps changing size while it is read.
+std::optional<std::wstring> ReadTextValue(RegistryKey& key, const std::wstring& name = {});

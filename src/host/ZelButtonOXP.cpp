@@ -1,35 +1,21 @@
-#include "controls/ZelButtonOXP.h"
+#include "host/ZelButtonOXP.h"
 
 #include <olectl.h>
 #include <windowsx.h>
 
 #include <cmath>
 
+#include "host/Input.h"
 #include "host/Picture.h"
 #include "host/Screen.h"
 
+using host::ButtonMask;
+using host::ShiftMask;
+
 namespace {
-constexpr wchar_t ClassName[] = L"ZelButtonOXP";
+constexpr host::WindowClass ButtonClass{L"ZelButtonOXP"};
 constexpr UINT_PTR OverTimerId = 1;
 constexpr UINT OverTimerIntervalMs = 3;
-
-int ShiftMask(WPARAM keys)
-{
-    int shift = 0;
-    if (keys & MK_SHIFT) shift |= 1;
-    if (keys & MK_CONTROL) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-int ButtonMask(WPARAM keys)
-{
-    int button = 0;
-    if (keys & MK_LBUTTON) button |= 1;
-    if (keys & MK_RBUTTON) button |= 2;
-    if (keys & MK_MBUTTON) button |= 4;
-    return button;
-}
 
 float X(LPARAM at) { return static_cast<float>(GET_X_LPARAM(at)); }
 float Y(LPARAM at) { return static_cast<float>(GET_Y_LPARAM(at)); }
@@ -42,7 +28,6 @@ const wchar_t* CursorFor(int pointer)
                                             IDC_WAIT,   IDC_NO,     IDC_APPSTARTING, IDC_HELP, IDC_SIZEALL};
     return pointer >= 1 && pointer <= 15 ? shapes[pointer - 1] : nullptr;
 }
-constexpr int CustomPointer = 99;
 
 FontDesc AmbientFont(HWND parent)
 {
@@ -80,30 +65,17 @@ ZelButtonOXP::ZelButtonOXP(HWND parent, int id, const std::wstring& name, const 
 ZelButtonOXP::~ZelButtonOXP()
 {
     Terminate();
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_) {
+        Unbind(hwnd_);
+        KillTimer(hwnd_, OverTimerId);
+        DestroyWindow(hwnd_);
+    }
 }
 
 void ZelButtonOXP::Create(HWND parent, int id)
 {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &ZelButtonOXP::WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = ClassName;
-        return RegisterClassExW(&wc);
-    }();
-    (void)atom;
-    CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
-}
-
-ZelButtonOXP* ZelButtonOXP::FromHwnd(HWND hwnd)
-{
-    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProc)) return nullptr;
-    return reinterpret_cast<ZelButtonOXP*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    CreateBound(ButtonClass, 0, L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS, RECT{}, parent,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 void ZelButtonOXP::SetDefaultButton(bool isDefault)
@@ -111,24 +83,13 @@ void ZelButtonOXP::SetDefaultButton(bool isDefault)
     if (isDefault_ == isDefault) return;
     isDefault_ = isDefault;
     // Custom colours ignore ambient changes, but the frame must still follow at once.
-    if (ColorScheme() == 2)
+    if (ColorScheme() == ColorSource::OwnColors)
         DrawButton(s_.LastState, true);
     else
         AmbientChanged();
 }
 
-LRESULT CALLBACK ZelButtonOXP::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ZelButtonOXP*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ZelButtonOXP*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT ZelButtonOXP::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT ZelButtonOXP::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SIZE: OnSize(); return 0;
@@ -161,7 +122,6 @@ LRESULT ZelButtonOXP::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETFONT: return reinterpret_cast<LRESULT>(surface_.Font());
     case WM_ENABLE: OnEnable(wParam != 0); return 0;
     case WM_SYSCOLORCHANGE: AmbientChanged(); return 0;
-    case WM_NCDESTROY: OnNcDestroy(); return 0;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -183,7 +143,7 @@ void ZelButtonOXP::OnPaint()
 void ZelButtonOXP::OnButtonDown(int button, WPARAM keys, LPARAM at)
 {
     if (button == 1) {
-        if (GetFocus() != hwnd_) SetFocus(hwnd_);
+        if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
         clickArmed_ = true;
     }
     // Held buttons keep the mouse, so a drag outside still reaches the control.
@@ -193,7 +153,7 @@ void ZelButtonOXP::OnButtonDown(int button, WPARAM keys, LPARAM at)
 
 void ZelButtonOXP::OnDoubleClickMessage(WPARAM, LPARAM)
 {
-    if (GetFocus() != hwnd_) SetFocus(hwnd_);
+    if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
     clickArmed_ = false;
     OnDoubleClick();
 }
@@ -214,7 +174,7 @@ void ZelButtonOXP::OnMove(WPARAM keys, LPARAM at) { OnMouseMove(ButtonMask(keys)
 
 bool ZelButtonOXP::OnSetCursor()
 {
-    if (pointer_ == CustomPointer) {
+    if (pointer_ == PointerShape::Custom) {
         auto picture = std::dynamic_pointer_cast<const Picture>(pointerIcon_);
         if (!picture || !picture->IsIcon()) return false;
         SetCursor(picture->Icon());
@@ -232,11 +192,10 @@ void ZelButtonOXP::OnEnable(bool enabled)
     if (enabled != Enabled()) SetEnabled(enabled);
 }
 
-void ZelButtonOXP::OnNcDestroy()
+void ZelButtonOXP::OnUnbound()
 {
+    // The parent destroyed the window first: the button stops painting and hovering.
     Terminate();
-    KillTimer(hwnd_, OverTimerId);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
 }
 

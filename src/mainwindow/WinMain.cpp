@@ -14,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     OleInitialize(nullptr);
     // The main window's load handler is the program's start-up; it ends the process itself
     // when the language file is missing, and GO_Exit is the one orderly end.
-    MainWindow().Load();
+    frmMain main;
+    main.Load();
     return host::RunMessageLoop();
 }

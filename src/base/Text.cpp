@@ -1,4 +1,6 @@
-#include "mainwindow/ProperCase.h"
+#include "base/Text.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -72,4 +74,35 @@ std::wstring ProperCase(std::wstring_view text)
         wordStart = false;
     }
     return out;
+}
+
+std::wstring UpperCase(std::wstring_view text)
+{
+    std::wstring upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), UpperLetter);
+    return upper;
+}
+
+bool IsBlank(std::wstring_view text) { return text.find_first_not_of(L' ') == std::wstring_view::npos; }
+
+std::wstring TrimBlanks(std::wstring_view text)
+{
+    const auto first = text.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos) return {};
+    return std::wstring(text.substr(first, text.find_last_not_of(L' ') - first + 1));
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::wstring UpperAscii(std::wstring_view text)
+{
+    std::wstring upper(text);
+    for (wchar_t& c : upper)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return upper;
 }
