@@ -11,6 +11,10 @@ target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
 target_link_libraries(unit_tests PRIVATE vistora_core brannox_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 
+# The includes of the source tree run down its layers.
+add_test(NAME layers COMMAND ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
+set_tests_properties(layers PROPERTIES LABELS unit)
+
 set(CROSS_DIR ${CMAKE_BINARY_DIR}/cross)
 ExternalProject_Add(cross
   SOURCE_DIR ${CMAKE_SOURCE_DIR}

@@ -1,4 +1,4 @@
-# Windows build (MinGW-w64 cross or native): the two programs, the stand-in presentation
+# Windows build with MinGW-w64's GCC: the two programs, the stand-in presentation
 # program, the Win32 test tiers and the ready program folder.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -25,11 +25,15 @@ if(STANDIN_SOURCES)
   target_link_libraries(StandInShow PRIVATE user32 gdi32 shell32)
 endif()
 
-# GoogleTest from the Debian sources, built with the cross compiler.
+# GoogleTest built from its sources with the same compiler (Debian's googletest package by default).
+set(VISTORA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source folder")
+if(NOT EXISTS ${VISTORA_GTEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest's sources are not in ${VISTORA_GTEST_SOURCE}; set VISTORA_GTEST_SOURCE")
+endif()
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${VISTORA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(WIN32_TEST_SOURCES)
@@ -70,4 +74,4 @@ add_custom_target(program ALL
   COMMENT "Laying out the program folder")
 
 # Benchmark programs: built with everything else, run by tools/bench.sh.
-include(${CMAKE_SOURCE_DIR}/bench/sources.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/bench/sources.cmake)

@@ -4,20 +4,12 @@
 
 namespace {
 
-// A top-down 32-bit DIB section and a pointer to its pixels.
 UniqueBitmap NewDib(int width, int height, uint32_t*& bits)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* raw = nullptr;
-    UniqueBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0));
-    bits = dib ? static_cast<uint32_t*>(raw) : nullptr;
-    return bits ? std::move(dib) : UniqueBitmap();
+    UniqueBitmap dib = MakeDibSection(width, height, raw);
+    bits = static_cast<uint32_t*>(raw);
+    return dib;
 }
 
 UniqueIcon MakeIconOrCursor(const PixelArt& art, bool icon, int hotX, int hotY)
@@ -55,6 +47,24 @@ UniqueIcon MakeIcon(const PixelArt& art) { return MakeIconOrCursor(art, true, 0,
 UniqueCursor MakeCursor(const PixelArt& art, int hotX, int hotY)
 {
     return UniqueCursor(MakeIconOrCursor(art, false, hotX, hotY).release());
+}
+
+UniqueBitmap MakeDibSection(int width, int height, void*& bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    bits = nullptr;
+    UniqueBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits) {
+        bits = nullptr;
+        return UniqueBitmap();
+    }
+    return dib;
 }
 
 UniqueBitmap MakeBitmap(const PixelArt& art)

@@ -24,6 +24,9 @@ using UniqueImageList = UniqueHandle<HIMAGELIST, artwork_detail::CloseImageList>
 UniqueIcon MakeIcon(const PixelArt& art);
 // The same as a pointer with its hot spot.
 UniqueCursor MakeCursor(const PixelArt& art, int hotX, int hotY);
+// A 32-bit top-down DIB section of that size (rows of 0x00RRGGBB words); bits receives its
+// pixels. Empty, with bits null, when it cannot be made.
+UniqueBitmap MakeDibSection(int width, int height, void*& bits);
 // A 32-bit top-down DIB section with premultiplied alpha, ready for AlphaBlend; opaque
 // pictures can equally be BitBlt'd.
 UniqueBitmap MakeBitmap(const PixelArt& art);

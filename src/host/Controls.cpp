@@ -197,18 +197,14 @@ void PictureBox::Refresh()
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-double PictureBox::ScaleWidth() const
-{
-    RECT r{};
-    if (hwnd_) GetClientRect(hwnd_, &r);
-    return screen::ToTwips(r.right);
-}
+double PictureBox::ScaleWidth() const { return ClientTwips(hwnd_).width; }
+double PictureBox::ScaleHeight() const { return ClientTwips(hwnd_).height; }
 
-double PictureBox::ScaleHeight() const
+TwipsSize ClientTwips(HWND hwnd)
 {
     RECT r{};
-    if (hwnd_) GetClientRect(hwnd_, &r);
-    return screen::ToTwips(r.bottom);
+    if (hwnd) GetClientRect(hwnd, &r);
+    return TwipsSize{screen::ToTwips(r.right), screen::ToTwips(r.bottom)};
 }
 
 LRESULT PictureBox::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)

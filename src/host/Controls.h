@@ -50,6 +50,13 @@ protected:
     std::wstring toolTip_;
 };
 
+// The client area of a window in twips; 0 by 0 for no window.
+struct TwipsSize {
+    double width;
+    double height;
+};
+TwipsSize ClientTwips(HWND hwnd);
+
 // Mouse events of the classic kind: button mask, shift mask, position in twips.
 using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
 
@@ -114,7 +121,6 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    unsigned Interval() const { return intervalMs_; }
     void SetInterval(unsigned ms);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
@@ -136,7 +142,6 @@ class ControlArray {
 public:
     T& operator()(int index) { return *items_.at(index); }
     const T& operator()(int index) const { return *items_.at(index); }
-    bool Has(int index) const { return items_.count(index) != 0; }
     void Add(int index, std::unique_ptr<T> item) { items_[index] = std::move(item); }
     template <typename F>
     void ForEach(F&& f)

@@ -138,19 +138,8 @@ void Form::SetTop(double v) { Move(Left(), v); }
 void Form::SetWidth(double v) { Move(Left(), Top(), v); }
 void Form::SetHeight(double v) { Move(Left(), Top(), std::nullopt, v); }
 
-double Form::ScaleWidth() const
-{
-    RECT r{};
-    if (hwnd_) GetClientRect(hwnd_, &r);
-    return screen::ToTwips(r.right);
-}
-
-double Form::ScaleHeight() const
-{
-    RECT r{};
-    if (hwnd_) GetClientRect(hwnd_, &r);
-    return screen::ToTwips(r.bottom);
-}
+double Form::ScaleWidth() const { return ClientTwips(hwnd_).width; }
+double Form::ScaleHeight() const { return ClientTwips(hwnd_).height; }
 
 void Form::SetCaption(const std::wstring& caption)
 {

@@ -1,5 +1,7 @@
 #include "host/GdiCanvas.h"
 
+#include "host/Artwork.h"
+
 #include <algorithm>
 
 BITMAPINFO Dib24Header(int width, int height)
@@ -97,16 +99,9 @@ void RetainedSurface::Resize(int width, int height)
     width = std::max(width, 1);
     height = std::max(height, 1);
     if (bitmap_ && width == width_ && height == height_) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap fresh(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!fresh || !bits) return;
+    UniqueBitmap fresh = MakeDibSection(width, height, bits);
+    if (!fresh) return;
     HGDIOBJ previous = SelectObject(dc_.get(), fresh.get());
     if (!originalBitmap_) originalBitmap_ = previous;
     bitmap_ = std::move(fresh);

@@ -27,7 +27,6 @@ bool PumpOne(MSG& msg)
 NestedLoopScope::NestedLoopScope() { ++nesting; }
 NestedLoopScope::~NestedLoopScope() { --nesting; }
 
-bool InNestedLoop() { return nesting > 0; }
 
 void DoEvents()
 {

@@ -16,9 +16,6 @@ void SleepPumping(unsigned ms);
 // The program's outer loop; returns the exit code posted with WM_QUIT.
 int RunMessageLoop();
 
-// True while a handler runs inside DoEvents, SleepPumping or a modal loop.
-bool InNestedLoop();
-
 // Destroys an object once control is back in the outer loop (or at once when it already is):
 // a window asked to go away from inside its own handler must outlive that handler.
 void ReleaseLater(std::shared_ptr<void> object);

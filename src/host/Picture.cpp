@@ -28,17 +28,6 @@ Picture Picture::FromIcon(HICON icon)
     return p;
 }
 
-Picture Picture::FromBitmap(HBITMAP bitmap)
-{
-    Picture p;
-    p.bitmap_.reset(bitmap);
-    BITMAP bm{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof bm, &bm)) return Picture{};
-    p.width_ = bm.bmWidth;
-    p.height_ = bm.bmHeight;
-    return p;
-}
-
 Picture Picture::FromPixels(int width, int height, const std::vector<std::uint32_t>& argb)
 {
     if (width <= 0 || height <= 0 || argb.size() < static_cast<std::size_t>(width) * height) return Picture{};
@@ -64,16 +53,10 @@ void Picture::Render(RgbColor background, PixelBlock& block) const
     if (!dc || !canvas) return;
     {
         Selected into(dc.get(), canvas.get());
-        if (bitmap_) {
-            UniqueMemDc source(CreateCompatibleDC(screenDc.get()));
-            Selected picture(source.get(), bitmap_.get());
-            BitBlt(dc.get(), 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
-        } else {
-            UniqueBrush brush(CreateSolidBrush(background));
-            RECT all{0, 0, w, h};
-            FillRect(dc.get(), &all, brush.get());
-            DrawIconEx(dc.get(), 0, 0, icon_.get(), 0, 0, 0, nullptr, DI_NORMAL);
-        }
+        UniqueBrush brush(CreateSolidBrush(background));
+        RECT all{0, 0, w, h};
+        FillRect(dc.get(), &all, brush.get());
+        DrawIconEx(dc.get(), 0, 0, icon_.get(), 0, 0, 0, nullptr, DI_NORMAL);
     }
     BITMAPINFO info = Dib24Header(w, h);
     if (!GetDIBits(dc.get(), canvas.get(), 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS)) return;

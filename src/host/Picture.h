@@ -1,7 +1,7 @@
 #pragma once
-// A picture object: the one owner of a bitmap or an icon, with its size. Its pixels are
-// read once for each background they are drawn on; the handle's contents must not change. Buttons share
-// pictures as std::shared_ptr<const Picture>.
+// A picture object: the one owner of an icon, with its size. Its pixels are read once for each
+// background they are drawn on; the icon must not change. Buttons share pictures as
+// std::shared_ptr<const Picture>.
 #include <windows.h>
 
 #include <cstdint>
@@ -18,16 +18,13 @@ public:
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
-    // These take ownership of the handle; a null or unreadable handle gives an empty picture.
+    // Takes ownership of the handle; a null or unreadable handle gives an empty picture.
     static Picture FromIcon(HICON icon);
-    static Picture FromBitmap(HBITMAP bitmap);
     // An icon from rows of 0xAARRGGBB pixels, top row first; alpha 0 is transparent.
     static Picture FromPixels(int width, int height, const std::vector<std::uint32_t>& argb);
 
-    explicit operator bool() const { return icon_ || bitmap_; }
-    bool IsIcon() const { return static_cast<bool>(icon_); }
+    explicit operator bool() const { return static_cast<bool>(icon_); }
     HICON Icon() const { return icon_.get(); }
-    HBITMAP Bitmap() const { return bitmap_.get(); }
     int WidthPixels() const { return width_; }
     int HeightPixels() const { return height_; }
 
@@ -37,7 +34,6 @@ public:
 
 private:
     UniqueIcon icon_;
-    UniqueBitmap bitmap_;
     int width_ = 0;
     int height_ = 0;
     // The pixels of the last Render: buttons repaint often and pictures never change.

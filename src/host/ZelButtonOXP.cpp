@@ -176,7 +176,7 @@ bool ZelButtonOXP::OnSetCursor()
 {
     if (pointer_ == PointerShape::Custom) {
         auto picture = std::dynamic_pointer_cast<const Picture>(pointerIcon_);
-        if (!picture || !picture->IsIcon()) return false;
+        if (!picture || !*picture) return false;
         SetCursor(picture->Icon());
         return true;
     }

@@ -28,7 +28,6 @@ public:
     const std::wstring& Name() const { return name_; }
     // The hosting window's default button shows the blue frame.
     void SetDefaultButton(bool isDefault);
-    bool DefaultButton() const { return isDefault_; }
 
     // Raised when a property the design stores has changed.
     std::function<void()> Changed;

@@ -45,6 +45,15 @@ inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000
     }
 }
 
+// One pixel of the screen as it shows now.
+inline COLORREF ScreenPixel(int x, int y)
+{
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
 inline std::wstring WindowText(HWND hwnd)
 {
     wchar_t buffer[1024];

@@ -23,6 +23,15 @@ void StoreSetting(const std::wstring& key, const std::wstring& value)
     RegCloseKey(hkey);
 }
 
+void StorePlacement(const std::wstring& left, const std::wstring& top, const std::wstring& width,
+                    const std::wstring& height)
+{
+    StoreSetting(L"MainLeft", left);
+    StoreSetting(L"MainTop", top);
+    StoreSetting(L"MainWidth", width);
+    StoreSetting(L"MainHeight", height);
+}
+
 std::wstring StoredSetting(const std::wstring& key)
 {
     wchar_t buffer[256];

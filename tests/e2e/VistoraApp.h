@@ -24,6 +24,9 @@ constexpr int IdButtons = 200;
 // Removes the program's stored placement so that a start is a first start.
 void ForgetSettings();
 void StoreSetting(const std::wstring& key, const std::wstring& value);
+// The main window's placement as the settings store keeps it, in twips.
+void StorePlacement(const std::wstring& left, const std::wstring& top, const std::wstring& width,
+                    const std::wstring& height);
 std::wstring StoredSetting(const std::wstring& key);
 
 // Points a file type or URL scheme at a program for the current user while it lives.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "VistoraApp.h"
@@ -27,6 +28,28 @@ void HoverOver(HWND hwnd)
     POINT p = Centre(hwnd);
     VistoraApp::MoveTo(p.x, p.y);
     VistoraApp::MoveTo(p.x + 3, p.y + 1);
+}
+
+// The pixels of a row near the top of a window, where a button draws its hover frame.
+std::vector<COLORREF> TopRow(HWND hwnd)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    std::vector<COLORREF> row;
+    for (int x = r.left; x < r.right; ++x) row.push_back(testsupport::ScreenPixel(x, r.top + 1));
+    return row;
+}
+
+// The same row once it has stopped changing (a button repaints as the pointer leaves it).
+std::vector<COLORREF> SteadyTopRow(HWND hwnd)
+{
+    std::vector<COLORREF> row = TopRow(hwnd), again;
+    WaitFor([&] {
+        Sleep(100);
+        again = TopRow(hwnd);
+        return std::exchange(row, again) == again;
+    });
+    return row;
 }
 
 // A point on the window's background picture, clear of the lists.
@@ -75,8 +98,10 @@ TEST(MainCommandHover, EachButtonWritesItsTextOnceWhenEntered)
     HoverBackground(main);
     EXPECT_TRUE(WaitFor([&] { return app.StatusText(2).rfind(L"Vistora is ready", 0) == 0; }));
     // Back on the same button: its text was written when it was entered and is not written again.
+    // The hover look shows that the button has seen the pointer, after its hover event ran.
+    const std::vector<COLORREF> resting = SteadyTopRow(app.Button(5));
     HoverOver(app.Button(5));
-    Sleep(300);
+    ASSERT_TRUE(WaitFor([&] { return TopRow(app.Button(5)) != resting; }));
     EXPECT_EQ(app.StatusText(2).rfind(L"Vistora is ready", 0), 0u);
     // Another button with the same text as the last one still writes it.
     HoverOver(app.Button(0));
@@ -294,10 +319,7 @@ std::vector<HWND> TitleButtons(HWND main)
 TEST(MainTitleButtons, FillTheScreenThenMinimise)
 {
     e2e::ForgetSettings();
-    e2e::StoreSetting(L"MainLeft", L"1500");
-    e2e::StoreSetting(L"MainTop", L"1500");
-    e2e::StoreSetting(L"MainWidth", L"12000");
-    e2e::StoreSetting(L"MainHeight", L"9000");
+    e2e::StorePlacement(L"1500", L"1500", L"12000", L"9000");
     VistoraApp app;
     HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);

@@ -127,10 +127,7 @@ TEST(MainExit, OrderlyExitWritesTwoLinesAndRemovesTheProbeAnswer)
 TEST(MainWindowDrag, TitleStripMovesTheWindowByTheSameAmount)
 {
     e2e::ForgetSettings();
-    e2e::StoreSetting(L"MainLeft", L"1500");
-    e2e::StoreSetting(L"MainTop", L"1500");
-    e2e::StoreSetting(L"MainWidth", L"12000");
-    e2e::StoreSetting(L"MainHeight", L"9000");
+    e2e::StorePlacement(L"1500", L"1500", L"12000", L"9000");
     VistoraApp app;
     HWND main = app.StartAndWait();
     ASSERT_NE(main, nullptr);

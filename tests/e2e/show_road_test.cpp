@@ -9,6 +9,7 @@
 #include "VistoraApp.h"
 
 using e2e::VistoraApp;
+using testsupport::ScreenPixel;
 using testsupport::WaitFor;
 using testsupport::WindowText;
 using testsupport::WriteBytes;
@@ -106,14 +107,6 @@ int Top(HWND hwnd)
     RECT r{};
     GetWindowRect(hwnd, &r);
     return r.top;
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC screen = GetDC(nullptr);
-    const COLORREF pixel = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return pixel;
 }
 
 int RowsOf(int x, int fromY, int toY, COLORREF colour)

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "WineTestSupport.h"
 #include "host/Controls.h"
 #include "host/Form.h"
 #include "host/MessageLoop.h"
@@ -83,9 +84,33 @@ TEST(HostForm, LoadRunsOnceAndUnloadCanBeCancelled)
 TEST(HostForm, KeyDownReachesTheFormOnlyWhenItHasTheFocus)
 {
     RecordingForm form;
+    form.Move(0, 0, 3000, 2000);
     form.Show();
-    SendMessageW(form.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, form.hwnd(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(form.hwnd());
+    auto press = [](WORD key) {
+        INPUT input[2]{};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = key;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+        host::SleepPumping(100);
+    };
+
+    SetFocus(form.hwnd());
+    ASSERT_EQ(GetFocus(), form.hwnd());
+    press(VK_ESCAPE);
+    ASSERT_FALSE(form.events.empty());
     EXPECT_EQ(form.events.back(), "key27");
+
+    // A control with the focus takes the key itself.
+    SetFocus(edit);
+    ASSERT_EQ(GetFocus(), edit);
+    form.events.clear();
+    press('A');
+    EXPECT_EQ(testsupport::WindowText(edit), L"a");
+    EXPECT_TRUE(form.events.empty());
 }
 
 TEST(HostForm, ModalLoopReturnsWhenHiddenAndRestoresTheOtherWindows)
