@@ -9,19 +9,38 @@ if [ -z "${VISTORA_SESSION:-}" ]; then
   vistora_prefix
 fi
 exe="$1"; shift
+
+# Start time of a process in clock ticks since boot (field 22 of stat; the name may hold spaces).
+start_ticks() {
+  local stat
+  stat="$(cat "/proc/$1/stat" 2>/dev/null)" || return 1
+  set -- ${stat##*) }
+  echo "${20}"
+}
+began="$(start_ticks $$)"
+
 cd "$(dirname "$exe")"
 timeout --kill-after=10 "${VISTORA_EXEC_TIMEOUT:-280}" wine "$exe" "$@"
 rc=$?
 
 # In a shared session, a program the run left behind still holds our output and ctest would
-# wait for it until its own timeout. Wine's desktop process also holds it for a moment after
-# the last window closes, so leftovers get a few seconds before they are ended and named.
+# wait for it until its own timeout. Only Windows programs of this run count: Wine processes
+# of our prefix begun after this script, never the make, ctest or scripts that share the
+# output. Wine's desktop process also holds it for a moment after the last window closes, so
+# leftovers get a few seconds before they are ended and named.
+ours() {
+  local pid="$1" ticks
+  ticks="$(start_ticks "$pid")" || return 1
+  [ "$ticks" -ge "$began" ] || return 1
+  tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=${WINEPREFIX}"
+}
 holders() {
-  local proc
+  local proc pid
   for proc in /proc/[0-9]*; do
-    case "${proc#/proc/}" in "$$" | "$BASHPID") continue ;; esac
+    pid="${proc#/proc/}"
+    case "$pid" in "$$" | "$BASHPID") continue ;; esac
     if [ "$(readlink "$proc/fd/1" 2>/dev/null)" = "$out" ] || [ "$(readlink "$proc/fd/2" 2>/dev/null)" = "$out" ]; then
-      echo "${proc#/proc/}"
+      ours "$pid" && echo "$pid"
     fi
   done
 }
