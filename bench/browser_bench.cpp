@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchReport.h"
 #include "host/FileList.h"
 #include "mainwindow/PresentationList.h"
 
@@ -129,6 +130,14 @@ HWND MakeWindow()
     return window;
 }
 
+// 100000 -> "100 000"
+std::string Thousands(int n)
+{
+    std::string digits = std::to_string(n);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), " ");
+    return digits;
+}
+
 void Pump()
 {
     MSG msg;
@@ -159,6 +168,12 @@ int wmain(int argc, wchar_t** argv)
     ShowWindow(list, SW_SHOW);
     Pump();
 
+    struct Figures {
+        int count;
+        double bareMs;
+        double refillMs;
+    };
+    std::vector<Figures> figures;
     std::printf("%8s %10s %10s %10s %10s %8s\n", "files", "bare ms", "list ms", "fill ms", "refill ms", "ratio");
     for (int count = 1000; count <= largest; count *= 10) {
         const std::wstring folder = MakeFolder(count);
@@ -187,6 +202,28 @@ int wmain(int argc, wchar_t** argv)
         std::printf("%8d %10.1f %10.1f %10.1f %10.1f %8.1f\n", count, bare, listing, fill, refill, refill / bare);
         std::fflush(stdout);
         RemoveFolder(folder);
+        figures.push_back({count, bare, refill});
+    }
+    for (const Figures& f : figures) {
+        char what[64], figure[32], floor[32], ratio[32];
+        std::snprintf(what, sizeof what, "GO_Add refill, %s files", Thousands(f.count).c_str());
+        std::snprintf(figure, sizeof figure, "%.1f ms", f.refillMs);
+        std::snprintf(floor, sizeof floor, "%.1f ms", f.bareMs);
+        std::snprintf(ratio, sizeof ratio, "%.2fx", f.refillMs / f.bareMs);
+        ReportFigure(what, figure, floor, ratio, "<= 2x");
+    }
+    // Linear: from the last but one folder to the last, the refill grows no faster than the walk.
+    if (figures.size() >= 3) {
+        const Figures& a = figures[figures.size() - 2];
+        const Figures& b = figures.back();
+        const double growth = b.refillMs / a.refillMs, floorGrowth = b.bareMs / a.bareMs;
+        char what[64], figure[32], floor[32], ratio[32];
+        std::snprintf(what, sizeof what, "GO_Add growth, %s -> %s files", Thousands(a.count).c_str(),
+                      Thousands(b.count).c_str());
+        std::snprintf(figure, sizeof figure, "%.1fx", growth);
+        std::snprintf(floor, sizeof floor, "%.1fx", floorGrowth);
+        std::snprintf(ratio, sizeof ratio, "%.2fx", growth / floorGrowth);
+        ReportFigure(what, figure, floor, ratio, "<= 1.25x");
     }
     DestroyWindow(window);
     return 0;
