@@ -30,16 +30,27 @@ void Painter::Clip(double x0, double y0, double x1, double y1)
     cy0_ = std::max(0.0, y0);
     cx1_ = std::min<double>(img_.width, x1);
     cy1_ = std::min<double>(img_.height, y1);
+    fx0_ = static_cast<int>(std::ceil(cx0_));
+    fy0_ = static_cast<int>(std::ceil(cy0_));
+    fx1_ = static_cast<int>(std::floor(cx1_));
+    fy1_ = static_cast<int>(std::floor(cy1_));
 }
 
 void Painter::NoClip() { Clip(0, 0, img_.width, img_.height); }
 
 void Painter::Plot(int x, int y, uint32_t color, double coverage)
 {
-    coverage *= Overlap(x, cx0_, cx1_) * Overlap(y, cy0_, cy1_);
+    // Inside the clip both overlaps are exactly 1 and leave the coverage as it is.
+    if (x < fx0_ || x >= fx1_ || y < fy0_ || y >= fy1_) coverage *= Overlap(x, cx0_, cx1_) * Overlap(y, cy0_, cy1_);
     if (coverage <= 0.0) return;
     uint32_t& p = img_.at(x, y);
-    p = BlendOver(p, color, coverage);
+    if (p != lastUnder_ || color != lastOver_ || coverage != lastCoverage_) {
+        lastUnder_ = p;
+        lastOver_ = color;
+        lastCoverage_ = coverage;
+        lastResult_ = BlendOver(p, color, coverage);
+    }
+    p = lastResult_;
 }
 
 template <typename Distance>
@@ -79,13 +90,24 @@ void Painter::Gradient(double x0, double y0, double x1, double y1, uint32_t from
     const int iy0 = std::max(static_cast<int>(std::floor(std::max(y0, cy0_))), 0);
     const int ix1 = std::min(static_cast<int>(std::ceil(std::min(x1, cx1_))), img_.width);
     const int iy1 = std::min(static_cast<int>(std::ceil(std::min(y1, cy1_))), img_.height);
+    if (ix0 >= ix1 || iy0 >= iy1) return;
     const double start = vertical ? y0 : x0, span = vertical ? y1 - y0 : x1 - x0;
-    for (int y = iy0; y < iy1; ++y)
+    auto colorAt = [&](int i) { return span > 1.0 ? Mix(from, to, ((i + 0.5) - start) / span) : from; };
+    // A colour and an overlap per column, worked out once instead of once per pixel.
+    std::vector<uint32_t> columnColor;
+    std::vector<double> columnOverlap(static_cast<size_t>(ix1 - ix0));
+    for (int x = ix0; x < ix1; ++x) {
+        columnOverlap[static_cast<size_t>(x - ix0)] = Overlap(x, x0, x1);
+        if (!vertical) columnColor.push_back(colorAt(x));
+    }
+    for (int y = iy0; y < iy1; ++y) {
+        const double rowOverlap = Overlap(y, y0, y1);
+        const uint32_t rowColor = vertical ? colorAt(y) : from;
         for (int x = ix0; x < ix1; ++x) {
-            const double at = (vertical ? y : x) + 0.5 - start;
-            const uint32_t color = span > 1.0 ? Mix(from, to, at / span) : from;
-            Plot(x, y, color, Overlap(x, x0, x1) * Overlap(y, y0, y1));
+            const size_t column = static_cast<size_t>(x - ix0);
+            Plot(x, y, vertical ? rowColor : columnColor[column], columnOverlap[column] * rowOverlap);
         }
+    }
 }
 
 void Painter::FillEllipse(double cx, double cy, double rx, double ry, uint32_t color)
@@ -137,7 +159,21 @@ void Painter::FillPolygon(const std::vector<PointF>& pts, uint32_t color)
         x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
         y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
     }
-    Cover(x0, y0, x1, y1, color, [&pts](double px, double py) {
+    // The rows and columns Cover would visit.
+    const int ix0 = std::max(static_cast<int>(std::floor(std::max(x0, cx0_))) - 1, 0);
+    const int iy0 = std::max(static_cast<int>(std::floor(std::max(y0, cy0_))) - 1, 0);
+    const int ix1 = std::min(static_cast<int>(std::ceil(std::min(x1, cx1_))) + 1, img_.width);
+    const int iy1 = std::min(static_cast<int>(std::ceil(std::min(y1, cy1_))) + 1, img_.height);
+    for (int y = iy0; y < iy1; ++y) PolygonRow(pts, y, ix0, ix1, color);
+}
+
+// One row of a polygon, pixel for pixel as the distance rule of Cover gives it. Only pixels
+// within half a pixel of an edge need their distance; the others are fully in or out, which
+// the crossings of the row tell.
+void Painter::PolygonRow(const std::vector<PointF>& pts, int y, int ix0, int ix1, uint32_t color)
+{
+    const double py = y + 0.5;
+    auto signedDistance = [&pts, py](double px) {
         bool inside = false;
         double best = 1e300;
         for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
@@ -146,7 +182,46 @@ void Painter::FillPolygon(const std::vector<PointF>& pts, uint32_t color)
             best = std::min(best, SegmentDistance(px, py, a, b));
         }
         return inside ? -best : best;
-    });
+    };
+
+    std::vector<double> crossings;
+    std::vector<std::pair<int, int>> near; // pixel columns [first, last] close to an edge
+    constexpr double Reach = 0.5 + 1e-6;
+    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
+        const PointF a = pts[j], b = pts[i];
+        if ((b.y > py) != (a.y > py)) crossings.push_back((a.x - b.x) * (py - b.y) / (a.y - b.y) + b.x);
+        if (py < std::min(a.y, b.y) - Reach || py > std::max(a.y, b.y) + Reach) continue;
+        double lo = std::min(a.x, b.x) - Reach, hi = std::max(a.x, b.x) + Reach;
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        if (std::abs(dy) > 1e-9) {
+            // Within reach of the segment means within reach of its line.
+            const double centre = a.x + (py - a.y) * dx / dy;
+            const double spread = Reach * std::hypot(dx, dy) / std::abs(dy);
+            lo = std::max(lo, centre - spread);
+            hi = std::min(hi, centre + spread);
+        }
+        if (lo > hi) continue;
+        near.push_back({static_cast<int>(std::floor(lo - 0.5)) - 1, static_cast<int>(std::ceil(hi - 0.5)) + 1});
+    }
+    std::sort(crossings.begin(), crossings.end());
+    std::sort(near.begin(), near.end());
+
+    size_t nextNear = 0, passed = 0;
+    for (int x = ix0; x < ix1; ++x) {
+        const double px = x + 0.5;
+        while (nextNear < near.size() && near[nextNear].second < x) ++nextNear;
+        bool close = false;
+        for (size_t k = nextNear; k < near.size() && near[k].first <= x; ++k)
+            if (near[k].second >= x) close = true;
+        if (close) {
+            const double cover = std::clamp(0.5 - signedDistance(px), 0.0, 1.0);
+            if (cover > 0.0) Plot(x, y, color, cover);
+            continue;
+        }
+        // Far from every edge: inside exactly when an odd number of crossings lie to the right.
+        while (passed < crossings.size() && !(px < crossings[passed])) ++passed;
+        if ((crossings.size() - passed) % 2 == 1) Plot(x, y, color, 1.0);
+    }
 }
 
 void Painter::Line(double x0, double y0, double x1, double y1, double width, uint32_t color)
@@ -163,11 +238,19 @@ void Painter::Glow(double cx, double cy, double rx, double ry, uint32_t color)
     const int iy0 = std::max(static_cast<int>(std::floor(std::max(cy - ry, cy0_))), 0);
     const int ix1 = std::min(static_cast<int>(std::ceil(std::min(cx + rx, cx1_))), img_.width);
     const int iy1 = std::min(static_cast<int>(std::ceil(std::min(cy + ry, cy1_))), img_.height);
-    for (int y = iy0; y < iy1; ++y)
-        for (int x = ix0; x < ix1; ++x) {
-            const double r = std::hypot((x + 0.5 - cx) / rx, (y + 0.5 - cy) / ry);
+    for (int y = iy0; y < iy1; ++y) {
+        // Only the columns near the ellipse's chord on this row can lie inside it.
+        const double dy = (y + 0.5 - cy) / ry;
+        const double room = 1.0 + 1e-9 - dy * dy;
+        if (room < 0.0) continue;
+        const double half = rx * std::sqrt(room);
+        const int from = std::max(ix0, static_cast<int>(std::floor(cx - half - 0.5)) - 1);
+        const int to = std::min(ix1, static_cast<int>(std::ceil(cx + half - 0.5)) + 2);
+        for (int x = from; x < to; ++x) {
+            const double r = std::hypot((x + 0.5 - cx) / rx, dy);
             if (r < 1.0) Plot(x, y, color, (1.0 - r) * (1.0 - r));
         }
+    }
 }
 
 void Painter::Star(double cx, double cy, double outer, double inner, double turnDegrees, uint32_t color)

@@ -43,9 +43,15 @@ private:
     void Cover(double x0, double y0, double x1, double y1, uint32_t color, Distance distance);
     void Gradient(double x0, double y0, double x1, double y1, uint32_t from, uint32_t to, bool vertical);
     void Plot(int x, int y, uint32_t color, double coverage);
+    void PolygonRow(const std::vector<PointF>& pts, int y, int ix0, int ix1, uint32_t color);
 
     PixelArt& img_;
     double cx0_, cy0_, cx1_, cy1_;
+    // Pixels in [fx0_, fx1_) x [fy0_, fy1_) lie wholly inside the clip.
+    int fx0_, fy0_, fx1_, fy1_;
+    // The last blend, which large even areas repeat pixel after pixel.
+    uint32_t lastUnder_ = 0, lastOver_ = 0, lastResult_ = 0;
+    double lastCoverage_ = -1.0;
 };
 
 // A picture of any size drawn by draw(painter, width, height); an empty size draws nothing.
