@@ -12,21 +12,33 @@ UniqueBitmap NewDib(int width, int height, uint32_t*& bits)
     return dib;
 }
 
+// Mask rows are padded to 16 bits.
+int MaskStride(int width) { return (width + 15) / 16 * 2; }
+
+// The colour and the AND mask of a picture as icons hold them, put at column left of bitmaps
+// `stripWidth` pixels wide: the colour wherever the picture shows, and a mask bit set (the
+// background shows through) where it is less than half opaque.
+void PutIconBits(const PixelArt& art, int left, int stripWidth, uint32_t* color, std::vector<BYTE>& mask)
+{
+    const int stride = MaskStride(stripWidth);
+    for (int y = 0; y < art.height; ++y)
+        for (int x = 0; x < art.width; ++x) {
+            const uint32_t p = art.at(x, y);
+            const int column = left + x;
+            color[static_cast<size_t>(y) * stripWidth + column] = Alpha(p) == 0 ? 0 : p;
+            if (Alpha(p) < 128)
+                mask[static_cast<size_t>(y) * stride + column / 8] |= static_cast<BYTE>(0x80 >> (column % 8));
+        }
+}
+
 UniqueIcon MakeIconOrCursor(const PixelArt& art, bool icon, int hotX, int hotY)
 {
     if (art.empty()) return UniqueIcon();
     uint32_t* bits = nullptr;
     UniqueBitmap color = NewDib(art.width, art.height, bits);
     if (!color) return UniqueIcon();
-    // Mask rows are padded to 16 bits; a set bit lets the background through.
-    const int stride = (art.width + 15) / 16 * 2;
-    std::vector<BYTE> maskBits(static_cast<size_t>(stride) * art.height, 0);
-    for (int y = 0; y < art.height; ++y)
-        for (int x = 0; x < art.width; ++x) {
-            const uint32_t p = art.at(x, y);
-            bits[static_cast<size_t>(y) * art.width + x] = Alpha(p) == 0 ? 0 : p;
-            if (Alpha(p) < 128) maskBits[static_cast<size_t>(y) * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
-        }
+    std::vector<BYTE> maskBits(static_cast<size_t>(MaskStride(art.width)) * art.height, 0);
+    PutIconBits(art, 0, art.width, bits, maskBits);
     GdiFlush();
     UniqueBitmap mask(CreateBitmap(art.width, art.height, 1, 1, maskBits.data()));
     if (!mask) return UniqueIcon();
@@ -92,14 +104,23 @@ UniqueBitmap MakeBitmap(const PixelArt& art, COLORREF background)
 
 UniqueImageList MakeImageList(const std::vector<PixelArt>& pictures, int width, int height)
 {
-    UniqueImageList list(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, static_cast<int>(pictures.size()), 4));
-    if (!list) return list;
-    for (const PixelArt& art : pictures) {
+    const int count = static_cast<int>(pictures.size());
+    UniqueImageList list(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, count, 4));
+    if (!list || count == 0 || width <= 0 || height <= 0) return list;
+    // The images go in as one strip of icon bits: icon by icon, the list copies every icon first.
+    // An empty picture keeps its place as a transparent image, so the numbers stay right.
+    const int stripWidth = width * count;
+    uint32_t* bits = nullptr;
+    UniqueBitmap color = NewDib(stripWidth, height, bits);
+    if (!color) return list;
+    std::vector<BYTE> maskBits(static_cast<size_t>(MaskStride(stripWidth)) * height, 0);
+    for (int i = 0; i < count; ++i) {
+        const PixelArt& art = pictures[static_cast<size_t>(i)];
         const bool fits = art.width == width && art.height == height;
-        UniqueIcon icon = MakeIcon(fits ? art : CenteredOn(art, width, height));
-        // An image that cannot be made still takes its place, so the numbers stay right.
-        if (!icon || ImageList_AddIcon(list.get(), icon.get()) < 0)
-            ImageList_AddIcon(list.get(), MakeIcon(PixelArt(width, height)).get());
+        PutIconBits(fits ? art : CenteredOn(art, width, height), i * width, stripWidth, bits, maskBits);
     }
+    GdiFlush();
+    UniqueBitmap mask(CreateBitmap(stripWidth, height, 1, 1, maskBits.data()));
+    if (mask) ImageList_Add(list.get(), color.get(), mask.get());
     return list;
 }

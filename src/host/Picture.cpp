@@ -31,9 +31,22 @@ Picture Picture::FromIcon(HICON icon)
 Picture Picture::FromPixels(int width, int height, const std::vector<std::uint32_t>& argb)
 {
     if (width <= 0 || height <= 0 || argb.size() < static_cast<std::size_t>(width) * height) return Picture{};
-    PixelArt art(width, height);
-    std::copy_n(argb.begin(), art.argb.size(), art.argb.begin());
-    return FromIcon(MakeIcon(art).release());
+    Picture p;
+    p.pixels_.assign(argb.begin(), argb.begin() + static_cast<std::ptrdiff_t>(width) * height);
+    p.width_ = width;
+    p.height_ = height;
+    return p;
+}
+
+HICON Picture::Icon() const
+{
+    if (!icon_ && !pixels_.empty()) {
+        PixelArt art(width_, height_);
+        art.argb = std::move(pixels_);
+        pixels_.clear();
+        icon_ = MakeIcon(art);
+    }
+    return icon_.get();
 }
 
 int Picture::WidthHimetric() const { return MulDiv(width_, HimetricPerInch, screen::Dpi()); }
@@ -56,7 +69,7 @@ void Picture::Render(RgbColor background, PixelBlock& block) const
         UniqueBrush brush(CreateSolidBrush(background));
         RECT all{0, 0, w, h};
         FillRect(dc.get(), &all, brush.get());
-        DrawIconEx(dc.get(), 0, 0, icon_.get(), 0, 0, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc.get(), 0, 0, Icon(), 0, 0, 0, nullptr, DI_NORMAL);
     }
     BITMAPINFO info = Dib24Header(w, h);
     if (!GetDIBits(dc.get(), canvas.get(), 0, h, block.Bytes().data(), &info, DIB_RGB_COLORS)) return;

@@ -1,7 +1,8 @@
 #pragma once
 // A picture object: the one owner of an icon, with its size. Its pixels are read once for each
 // background they are drawn on; the icon must not change. Buttons share pictures as
-// std::shared_ptr<const Picture>.
+// std::shared_ptr<const Picture>. A picture made from pixels makes its icon when first drawn:
+// most pictures of a set are not shown at once, and each icon costs the system a round trip.
 #include <windows.h>
 
 #include <cstdint>
@@ -23,8 +24,8 @@ public:
     // An icon from rows of 0xAARRGGBB pixels, top row first; alpha 0 is transparent.
     static Picture FromPixels(int width, int height, const std::vector<std::uint32_t>& argb);
 
-    explicit operator bool() const { return static_cast<bool>(icon_); }
-    HICON Icon() const { return icon_.get(); }
+    explicit operator bool() const { return icon_ || !pixels_.empty(); }
+    HICON Icon() const;
     int WidthPixels() const { return width_; }
     int HeightPixels() const { return height_; }
 
@@ -33,7 +34,9 @@ public:
     void Render(RgbColor background, PixelBlock& block) const override;
 
 private:
-    UniqueIcon icon_;
+    mutable UniqueIcon icon_;
+    // Rows of 0xAARRGGBB until the icon is made from them.
+    mutable std::vector<std::uint32_t> pixels_;
     int width_ = 0;
     int height_ = 0;
     // The pixels of the last Render: buttons repaint often and pictures never change.
