@@ -1,9 +1,11 @@
 #include "host/IconListHost.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <thread>
 
 namespace host {
 
@@ -12,11 +14,46 @@ namespace {
 const WindowClass HostClass{L"VistoraIconList", 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
 constexpr int IconGapPixels = 4;
 
-HIMAGELIST SmallImageList()
+std::thread& Preparing()
+{
+    // A program that ends without having shown a list still waits for the thread.
+    static struct Preparation {
+        std::thread thread;
+        ~Preparation()
+        {
+            if (thread.joinable()) thread.join();
+        }
+    } preparation;
+    return preparation.thread;
+}
+
+// Only the interface thread starts and waits for the preparation.
+void WaitForPreparedIcons()
+{
+    if (Preparing().joinable()) Preparing().join();
+}
+
+HIMAGELIST ShellSmallImageList()
 {
     SHFILEINFOW info{};
     return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
                                                        SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+}
+
+int ShellSmallIcon(const std::wstring& path, DWORD attributes, bool open)
+{
+    SHFILEINFOW info{};
+    UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    if (attributes) flags |= SHGFI_USEFILEATTRIBUTES;
+    if (open) flags |= SHGFI_OPENICON;
+    if (!SHGetFileInfoW(path.c_str(), attributes, &info, sizeof info, flags)) return -1;
+    return info.iIcon;
+}
+
+HIMAGELIST SmallImageList()
+{
+    WaitForPreparedIcons();
+    return ShellSmallImageList();
 }
 
 UniqueFont MessageFont()
@@ -31,12 +68,25 @@ UniqueFont MessageFont()
 
 int SystemSmallIcon(const std::wstring& path, DWORD attributes, bool open)
 {
-    SHFILEINFOW info{};
-    UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-    if (attributes) flags |= SHGFI_USEFILEATTRIBUTES;
-    if (open) flags |= SHGFI_OPENICON;
-    if (!SHGetFileInfoW(path.c_str(), attributes, &info, sizeof info, flags)) return -1;
-    return info.iIcon;
+    WaitForPreparedIcons();
+    return ShellSmallIcon(path, attributes, open);
+}
+
+void PrepareSystemIcons()
+{
+    if (Preparing().joinable()) return;
+    Preparing() = std::thread([] {
+        // As the drive list asks: no "insert a disk" boxes, and the shell wants COM.
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS, nullptr);
+        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        ShellSmallImageList();
+        ShellSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, true);
+        ShellSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, false);
+        const DWORD drives = GetLogicalDrives();
+        for (int i = 0; i < 26; ++i)
+            if (drives & (1u << i)) ShellSmallIcon(std::wstring(1, static_cast<wchar_t>(L'a' + i)) + L":\\", 0, false);
+        if (SUCCEEDED(com)) CoUninitialize();
+    });
 }
 
 IconListHost::~IconListHost()

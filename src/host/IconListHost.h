@@ -54,4 +54,9 @@ private:
 // attributes != 0 asks for the icon of that kind of item without touching the disk.
 int SystemSmallIcon(const std::wstring& path, DWORD attributes = 0, bool open = false);
 
+// The shell fills its icon cache on first use, which takes longer than all the rest of
+// start-up. This asks for the icons the drive and folder lists show on a thread of its own,
+// while the windows are being made; the first list that needs an icon waits for it to finish.
+void PrepareSystemIcons();
+
 } // namespace host

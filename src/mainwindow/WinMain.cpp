@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "host/IconListHost.h"
 #include "host/MessageLoop.h"
 #include "mainwindow/frmMain.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    host::PrepareSystemIcons();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_USEREX_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     // The shell's automation object and the clipboard want an apartment-threaded OLE.
