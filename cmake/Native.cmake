@@ -16,6 +16,9 @@ add_test(NAME layers COMMAND ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
 set_tests_properties(layers PROPERTIES LABELS unit)
 
 set(CROSS_DIR ${CMAKE_BINARY_DIR}/cross)
+# The program folder users get holds small executables without debug information.
+add_test(NAME program_sizes COMMAND ${CMAKE_SOURCE_DIR}/tools/check-sizes.sh ${CROSS_DIR}/program)
+set_tests_properties(program_sizes PROPERTIES LABELS unit)
 ExternalProject_Add(cross
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${CROSS_DIR}

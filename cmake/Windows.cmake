@@ -60,17 +60,29 @@ foreach(p ${PEER_SOURCES})
   target_link_libraries(${name} PRIVATE ${WIN_LIBS})
 endforeach()
 
-# The ready program folder: everything a user's installation holds, side by side.
+# The ready program folder: everything a user's installation holds, side by side. Its
+# executables are optimised and stripped; their debug information stays in symbols/, for us,
+# and each stripped executable names its file there for debuggers (.gnu_debuglink).
 set(PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
-set(PROGRAM_FILES $<TARGET_FILE:Vistora>)
-if(TARGET brannox)
-  list(APPEND PROGRAM_FILES $<TARGET_FILE:brannox>)
-endif()
+set(SYMBOLS_DIR ${CMAKE_BINARY_DIR}/symbols)
+set(PROGRAM_EXES)
+foreach(exe Vistora brannox)
+  if(TARGET ${exe})
+    set(debug ${SYMBOLS_DIR}/${exe}.exe.debug)
+    add_custom_command(OUTPUT ${PROGRAM_DIR}/${exe}.exe ${debug}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${PROGRAM_DIR} ${SYMBOLS_DIR}
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${exe}> ${debug}
+      COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${debug} $<TARGET_FILE:${exe}> ${PROGRAM_DIR}/${exe}.exe
+      DEPENDS ${exe}
+      COMMENT "Laying out ${exe}.exe without its debug information")
+    list(APPEND PROGRAM_EXES ${PROGRAM_DIR}/${exe}.exe)
+  endif()
+endforeach()
 file(GLOB PROGRAM_DATA CONFIGURE_DEPENDS ${VISTORA_SRC}/resources/program/*)
 add_custom_target(program ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROGRAM_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROGRAM_FILES} ${PROGRAM_DATA} ${PROGRAM_DIR}
-  DEPENDS ${PROGRAM_FILES}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROGRAM_DATA} ${PROGRAM_DIR}
+  DEPENDS ${PROGRAM_EXES}
   COMMENT "Laying out the program folder")
 
 # Benchmark programs: built with everything else, run by tools/bench.sh.

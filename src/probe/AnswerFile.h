@@ -22,4 +22,9 @@ enum class AnswerFileResult { Written, CreateFailed, WriteFailed };
 // Creates (or empties) the file first, so that it exists and is empty while the answer is being
 // worked out, then writes the one line and closes it. Nothing is asked when the file cannot be
 // created.
-AnswerFileResult WriteAnswerFile(const std::filesystem::path& file, const std::function<bool()>& answer);
+// The file's name in the platform's own characters, wide on Windows; a std::filesystem::path
+// converts to it. The probe itself never builds a path object: that would bring C++'s locale
+// machinery into a program that has no use for it.
+using NativePath = std::filesystem::path::string_type;
+
+AnswerFileResult WriteAnswerFile(const NativePath& file, const std::function<bool()>& answer);

@@ -7,7 +7,6 @@
 
 #include <winsock.h>
 
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -22,13 +21,17 @@ std::wstring Widen(const std::string& text)
 }
 
 // The folder of this executable as the system reports it, however long the path.
-std::filesystem::path ProgramFolder()
+std::wstring ProgramFolder()
 {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
-        if (length < buffer.size()) return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
+        if (length < buffer.size()) {
+            const std::wstring exe(buffer.data(), length);
+            const std::size_t cut = exe.find_last_of(L"\\/");
+            return cut == std::wstring::npos ? std::wstring() : exe.substr(0, cut);
+        }
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -53,13 +56,14 @@ int Main::Form_Load(HINSTANCE instance)
     window_.reset(CreateHiddenWindow(instance));
     if (!SocketsInitialize()) return 1;
 
-    const std::filesystem::path file = ProgramFolder() / kAnswerFileName;
+    const std::wstring folder = ProgramFolder();
+    const std::wstring file = folder.empty() ? std::wstring(kAnswerFileName) : folder + L"\\" + kAnswerFileName;
     WinsockResolver resolver;
     const AnswerFileResult written = WriteAnswerFile(file, [&resolver] { return ifConnected(resolver); });
     if (written != AnswerFileResult::Written) {
         WSACleanup();
         const wchar_t* what = written == AnswerFileResult::CreateFailed ? L"could not be created" : L"could not be written";
-        Report(L"The file \"" + file.wstring() + L"\" " + what + L".");
+        Report(L"The file \"" + file + L"\" " + what + L".");
         return 1;
     }
 

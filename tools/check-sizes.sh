@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Fails when an executable of the program folder users get is larger than its limit or still
+# carries debug information (which belongs in the build's symbols/ folder).
+set -euo pipefail
+folder="${1:?usage: check-sizes.sh <program folder>}"
+status=0
+check() {
+  local file="$folder/$1" limit="$2" size
+  if [ ! -f "$file" ]; then
+    echo "check-sizes: $file is missing" >&2
+    status=1
+    return
+  fi
+  size="$(stat -c %s "$file")"
+  if [ "$size" -gt "$limit" ]; then
+    echo "check-sizes: $1 is $size bytes, more than $limit" >&2
+    status=1
+  fi
+  if x86_64-w64-mingw32-objdump -h "$file" | grep -q ' \.debug_'; then
+    echo "check-sizes: $1 still carries debug information" >&2
+    status=1
+  fi
+  echo "check-sizes: $1 $size bytes (limit $limit)"
+}
+check Vistora.exe $((1024 * 1024))
+check brannox.exe $((300 * 1024))
+exit "$status"
