@@ -110,6 +110,68 @@ void RetainedSurface::Resize(int width, int height)
     height_ = height;
 }
 
+namespace {
+// The bitmap's word for a colour: 0x00RRGGBB.
+std::uint32_t SurfaceWord(RgbColor c)
+{
+    return (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
+           static_cast<std::uint32_t>(BlueOf(c));
+}
+} // namespace
+
+void RetainedSurface::Fill(int left, int top, int right, int bottom, RgbColor c)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
+    if (left >= right || top >= bottom) return;
+    const std::uint32_t word = SurfaceWord(c);
+    for (int y = top; y < bottom; ++y)
+        std::fill_n(bits_ + static_cast<std::size_t>(y) * width_ + left, right - left, word);
+}
+
+// FillRect fills a rectangle given the wrong way round as well.
+void RetainedSurface::SurfaceCanvas::FillBox(int x, int y, int w, int h, RgbColor c)
+{
+    surface_.Fill(std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h), c);
+}
+
+// FrameRect draws nothing for an empty rectangle, else its four one-pixel edges.
+void RetainedSurface::SurfaceCanvas::FrameBox(int x, int y, int w, int h, RgbColor c)
+{
+    if (w <= 0 || h <= 0) return;
+    surface_.Fill(x, y, x + 1, y + h, c);
+    surface_.Fill(x + w - 1, y, x + w, y + h, c);
+    surface_.Fill(x, y, x + w, y + 1, c);
+    surface_.Fill(x, y + h - 1, x + w, y + h, c);
+}
+
+// A one-pixel pen from the first point up to, not including, the second. Only slanted lines
+// need GDI's line drawing.
+void RetainedSurface::SurfaceCanvas::Line(int x1, int y1, int x2, int y2, RgbColor c)
+{
+    if (y1 == y2) {
+        if (x1 < x2) surface_.Fill(x1, y1, x2, y1 + 1, c);
+        else if (x1 > x2) surface_.Fill(x2 + 1, y1, x1 + 1, y1 + 1, c);
+    } else if (x1 == x2) {
+        if (y1 < y2) surface_.Fill(x1, y1, x1 + 1, y2, c);
+        else surface_.Fill(x1, y2 + 1, x1 + 1, y1 + 1, c);
+    } else {
+        GdiCanvas::Line(x1, y1, x2, y2, c);
+        GdiFlush();
+    }
+}
+
+void RetainedSurface::SurfaceCanvas::Pixel(int x, int y, RgbColor c) { surface_.Fill(x, y, x + 1, y + 1, c); }
+
+void RetainedSurface::SurfaceCanvas::PaintText(const std::wstring& text, Rect box, unsigned flags)
+{
+    GdiCanvas::PaintText(text, box, flags);
+    // The text must be in the bitmap before the next pixels are written beside it.
+    GdiFlush();
+}
+
 // Pixels outside the surface read as black and are not written, as with BitBlt.
 void RetainedSurface::SurfaceCanvas::ReadBlock(int x, int y, PixelBlock& block)
 {
@@ -136,9 +198,7 @@ void RetainedSurface::SurfaceCanvas::WriteBlock(int x, int y, const PixelBlock& 
         for (int col = 0; col < block.Width(); ++col) {
             const int sx = x + col;
             if (sx < 0 || sx >= s.width_) continue;
-            const RgbColor c = block.At(col, row);
-            s.bits_[static_cast<std::size_t>(sy) * s.width_ + sx] =
-                (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) | BlueOf(c);
+            s.bits_[static_cast<std::size_t>(sy) * s.width_ + sx] = SurfaceWord(block.At(col, row));
         }
     }
 }

@@ -33,7 +33,8 @@ protected:
 
 // A memory bitmap that keeps a control's last paint, so that WM_PAINT only copies it. Its
 // device context lives as long as the surface and keeps the font and text colour between paints.
-// The bitmap is a 32-bit DIB section, so pixel blocks are read and written in memory.
+// The bitmap is a 32-bit DIB section, so boxes, straight lines, pixels and pixel blocks are
+// drawn in memory, with the pixels GDI would give; only text goes through GDI.
 class RetainedSurface {
 public:
     RetainedSurface();
@@ -56,12 +57,20 @@ private:
     class SurfaceCanvas : public GdiCanvas {
     public:
         explicit SurfaceCanvas(RetainedSurface& surface) : GdiCanvas(surface.dc()), surface_(surface) {}
+        void FillBox(int x, int y, int w, int h, RgbColor c) override;
+        void FrameBox(int x, int y, int w, int h, RgbColor c) override;
+        void Line(int x1, int y1, int x2, int y2, RgbColor c) override;
+        void Pixel(int x, int y, RgbColor c) override;
+        void PaintText(const std::wstring& text, Rect box, unsigned flags) override;
         void ReadBlock(int x, int y, PixelBlock& block) override;
         void WriteBlock(int x, int y, const PixelBlock& block) override;
 
     private:
         RetainedSurface& surface_;
     };
+
+    // Fills [left, right) x [top, bottom), cut to the bitmap.
+    void Fill(int left, int top, int right, int bottom, RgbColor c);
 
     UniqueMemDc dc_{CreateCompatibleDC(nullptr)}; // before canvas_, which draws on it
     UniqueBitmap bitmap_;
