@@ -150,7 +150,14 @@ void PresentationList::SelectLastRowWithoutClick()
 {
     if (rows_.empty()) return;
     const int last = Count() - 1;
-    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    // Only the rows that hold the selection or the focus lose it: clearing every row of a large
+    // folder in turn takes longer than filling the list.
+    if (ListView_GetSelectedCount(list_) > 0)
+        for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(list_, row, LVNI_SELECTED))
+            ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
+    const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+    if (focused >= 0) ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
     ListView_SetItemState(list_, last, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_SetSelectionMark(list_, last);
 }
