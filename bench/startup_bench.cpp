@@ -1,4 +1,4 @@
-// Start-up: from process start to the main window shown, painted and waiting for input, for
+// Start-up: from the start to the main window shown, painted and waiting for input, for
 // Vistora (six presentations in its folder) and for a bare window program built beside it.
 // The two are started in turn, so that both see the same machine; the medians are compared.
 // Usage: startup_bench [runs of each]
@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BenchReport.h"
@@ -82,31 +83,6 @@ std::wstring MakeProgramFolder()
     return folder;
 }
 
-struct Search {
-    DWORD pid;
-    const wchar_t* cls;
-    HWND found;
-};
-
-HWND VisibleWindow(DWORD pid, const wchar_t* cls)
-{
-    Search search{pid, cls, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner != s->pid || !IsWindowVisible(w)) return TRUE;
-            wchar_t name[64];
-            GetClassNameW(w, name, 64);
-            if (lstrcmpiW(name, s->cls) != 0) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 bool UpdatePending(HWND top)
 {
     if (GetUpdateRect(top, nullptr, FALSE)) return true;
@@ -156,22 +132,63 @@ bool WaitForFile(const std::wstring& path, int timeoutMs)
     return false;
 }
 
-// Milliseconds from CreateProcess to a shown main window that has painted and answers at once;
-// a negative value when the program did not get there.
-double TimeStart(const std::wstring& exe, const std::wstring& folder, const wchar_t* mainClass)
+// How a program is started: by the wine command from a shell, as a user starts it on this
+// machine, or by CreateProcess from a program inside Wine, as Windows' shell starts it.
+enum class Launch { Shell, Windows };
+
+std::string UnixPath(const std::wstring& path)
 {
-    std::wstring command = L"\"" + exe + L"\"";
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* name = unixName ? unixName(path.c_str()) : nullptr;
+    if (!name) return {};
+    std::string text = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return text;
+}
+
+HANDLE Start(Launch launch, const std::wstring& exe, const std::wstring& folder)
+{
+    std::wstring command;
+    if (launch == Launch::Shell) {
+        // The shell's wine is a new Unix process; the variables that tie a Wine process to its
+        // parent's server connection are not its own.
+        command = L"/bin/sh -c \"unset WINESERVERSOCKET WINELOADERNOEXEC; exec wine '";
+        for (char c : UnixPath(exe)) command += static_cast<wchar_t>(static_cast<unsigned char>(c));
+        command += L"'\"";
+    } else {
+        command = L"\"" + exe + L"\"";
+    }
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    const auto start = Clock::now();
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
-        return -1;
+        return nullptr;
+    CloseHandle(pi.hThread);
+    // A Unix process has no Windows handle worth keeping; its window tells when it runs.
+    if (launch == Launch::Shell) {
+        CloseHandle(pi.hProcess);
+        return INVALID_HANDLE_VALUE;
+    }
+    return pi.hProcess;
+}
+
+// Milliseconds from the start to a shown main window that has painted and answers at once;
+// a negative value when the program did not get there. The program is ended afterwards.
+double TimeStart(Launch launch, const std::wstring& exe, const std::wstring& folder, const wchar_t* mainClass)
+{
+    const auto start = Clock::now();
+    HANDLE started = Start(launch, exe, folder);
+    if (!started) return -1;
     double ms = -1;
     HWND main = nullptr;
-    while (!main && WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT &&
-           Clock::now() - start < std::chrono::seconds(30))
-        main = VisibleWindow(pi.dwProcessId, mainClass);
+    while (!main && Clock::now() - start < std::chrono::seconds(30)) {
+        if (started != INVALID_HANDLE_VALUE && WaitForSingleObject(started, 0) != WAIT_TIMEOUT) break;
+        main = FindWindowW(mainClass, nullptr);
+        if (main && !IsWindowVisible(main)) main = nullptr;
+        if (!main) Sleep(1);
+    }
     if (main) {
         // A sent message is handled once the program reaches its message loop; paints come last.
         DWORD_PTR answer = 0;
@@ -180,11 +197,19 @@ double TimeStart(const std::wstring& exe, const std::wstring& folder, const wcha
                UpdatePending(main))
             Sleep(1);
         if (answered) ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        DWORD pid = 0;
+        GetWindowThreadProcessId(main, &pid);
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
     }
-    TerminateProcess(pi.hProcess, 0);
-    WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    if (started != INVALID_HANDLE_VALUE) {
+        TerminateProcess(started, 0);
+        WaitForSingleObject(started, 5000);
+        CloseHandle(started);
+    }
     return ms;
 }
 
@@ -196,44 +221,59 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
+struct Series {
+    std::vector<double> bare, vistora;
+};
+
+// Starts the bare program and Vistora in turn and adds their times to the series.
+void Round(Launch launch, const std::wstring& folder, Series& series, bool counted)
+{
+    const std::wstring answer = folder + L"\\ZelSuite.tmp";
+    const double b = TimeStart(launch, ExeFolder() + L"\\bare_window.exe", folder, L"BareWindow");
+    Sleep(200);
+    DeleteFileW(answer.c_str());
+    const double v = TimeStart(launch, folder + L"\\Vistora.exe", folder, L"VistoraForm");
+    // Vistora starts the probe last; let it begin before it is ended with the rest.
+    WaitForFile(answer, 5000);
+    EndProgramsFrom(folder);
+    Sleep(200);
+    std::printf("%-8s %12.1f %12.1f%s\n", launch == Launch::Shell ? "shell" : "windows", b, v,
+                counted ? "" : "  (warm-up)");
+    std::fflush(stdout);
+    if (!counted) return;
+    if (b >= 0) series.bare.push_back(b);
+    if (v >= 0) series.vistora.push_back(v);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
     const std::wstring folder = MakeProgramFolder();
-    const std::wstring bare = ExeFolder() + L"\\bare_window.exe";
-    const std::wstring vistora = folder + L"\\Vistora.exe";
-    const std::wstring answer = folder + L"\\ZelSuite.tmp";
-
-    std::vector<double> bareMs, vistoraMs;
-    std::printf("%6s %12s %12s\n", "run", "bare ms", "Vistora ms");
-    // Run 0 warms the file cache and is not counted.
+    Series shell, windows;
+    std::printf("%-8s %12s %12s\n", "started", "bare ms", "Vistora ms");
+    // The first round warms the file cache and is not counted.
     for (int run = 0; run <= runs; ++run) {
-        const double b = TimeStart(bare, folder, L"BareWindow");
-        Sleep(200);
-        DeleteFileW(answer.c_str());
-        const double v = TimeStart(vistora, folder, L"VistoraForm");
-        // Vistora starts the probe last; let it begin before it is ended with the rest.
-        WaitForFile(answer, 5000);
-        EndProgramsFrom(folder);
-        Sleep(200);
-        std::printf("%6d %12.1f %12.1f%s\n", run, b, v, run == 0 ? "  (warm-up)" : "");
-        std::fflush(stdout);
-        if (run == 0) continue;
-        if (b >= 0) bareMs.push_back(b);
-        if (v >= 0) vistoraMs.push_back(v);
+        Round(Launch::Shell, folder, shell, run > 0);
+        Round(Launch::Windows, folder, windows, run > 0);
     }
     RemoveTree(folder);
-    if (bareMs.empty() || vistoraMs.empty()) {
-        std::printf("a program did not reach its message loop\n");
-        return 1;
+    bool complete = true;
+    for (const auto& [series, what, target] :
+         {std::tuple{&shell, "start-up to main window visible and idle", "<= 2x"},
+          std::tuple{&windows, "the same, started from inside Wine", "-"}}) {
+        if (series->bare.empty() || series->vistora.empty()) {
+            std::printf("%s: a program did not reach its message loop\n", what);
+            complete = false;
+            continue;
+        }
+        const double floor = Median(series->bare), figure = Median(series->vistora);
+        char f[32], fl[32], r[32];
+        std::snprintf(f, sizeof f, "%.0f ms", figure);
+        std::snprintf(fl, sizeof fl, "%.0f ms", floor);
+        std::snprintf(r, sizeof r, "%.2fx", figure / floor);
+        ReportFigure(what, f, fl, r, target);
     }
-    const double floor = Median(bareMs), figure = Median(vistoraMs);
-    char f[32], fl[32], r[32];
-    std::snprintf(f, sizeof f, "%.0f ms", figure);
-    std::snprintf(fl, sizeof fl, "%.0f ms", floor);
-    std::snprintf(r, sizeof r, "%.2fx", figure / floor);
-    ReportFigure("start-up to main window visible and idle", f, fl, r, "<= 2x");
-    return 0;
+    return complete ? 0 : 1;
 }
