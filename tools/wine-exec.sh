@@ -32,7 +32,7 @@ ours() {
   local pid="$1" ticks
   ticks="$(start_ticks "$pid")" || return 1
   [ "$ticks" -ge "$began" ] || return 1
-  tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=${WINEPREFIX}"
+  tr '\0' '\n' 2>/dev/null < "/proc/$pid/environ" | grep -qxF "WINEPREFIX=${WINEPREFIX}"
 }
 holders() {
   local proc pid
@@ -52,7 +52,7 @@ if [ -n "${VISTORA_SESSION:-}" ] && [[ "$out" == pipe:* ]]; then
     sleep 0.1
   done
   for pid in $left; do
-    echo "wine-exec: ended a program left running: $(tr '\0' ' ' < "/proc/$pid/cmdline" 2>/dev/null)" >&2
+    echo "wine-exec: ended a program left running: $(tr '\0' ' ' 2>/dev/null < "/proc/$pid/cmdline")" >&2
     kill -9 "$pid" 2>/dev/null || true
   done
 fi
