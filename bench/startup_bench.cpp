@@ -5,8 +5,6 @@
 // Usage: startup_bench [rounds]
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "BenchReport.h"
+#include "WineTestSupport.h"
 
 namespace {
 
@@ -29,59 +28,27 @@ std::wstring ExeFolder()
     return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-void WriteText(const std::wstring& path, const std::string& text)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
-void RemoveTree(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + L"\\" + name);
-            else
-                DeleteFileW((folder + L"\\" + name).c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 // A program folder as a user has it, showing a folder of six presentations.
-std::wstring MakeProgramFolder()
+void FillProgramFolder(const testsupport::ScratchFolder& folder)
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"startup-bench-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring source = ExeFolder() + L"\\program";
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW((source + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                CopyFileW((source + L"\\" + data.cFileName).c_str(), (folder + L"\\" + data.cFileName).c_str(), FALSE);
+                CopyFileW((source + L"\\" + data.cFileName).c_str(), (folder / data.cFileName).c_str(), FALSE);
         } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    const std::wstring talks = folder + L"\\talks";
+    const std::wstring talks = folder / L"talks";
     CreateDirectoryW(talks.c_str(), nullptr);
     for (const wchar_t* name : {L"Budget 2026.ppt", L"KICKOFF.PPT", L"quarterly review.ppt", L"Roadmap.pps",
                                 L"team intro.pps", L"Welcome.ppt"})
-        WriteText(talks + L"\\" + name, std::string(2048, 's'));
+        testsupport::WriteBytes(talks + L"\\" + name, std::string(2048, 's'));
     std::string opt = "ENG\r\n";
     for (wchar_t c : talks) opt += static_cast<char>(c);
-    WriteText(folder + L"\\Vistora.opt", opt + "\r\n");
-    return folder;
+    testsupport::WriteBytes(folder / L"Vistora.opt", opt + "\r\n");
 }
 
 bool UpdatePending(HWND top)
@@ -97,40 +64,6 @@ bool UpdatePending(HWND top)
         },
         reinterpret_cast<LPARAM>(&pending));
     return pending;
-}
-
-// Ends every process started from the folder (the probe Vistora starts).
-void EndProgramsFrom(const std::wstring& folder)
-{
-    const std::wstring prefix = folder + L"\\";
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
-                                     entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t image[MAX_PATH * 2];
-        DWORD size = MAX_PATH * 2;
-        if (QueryFullProcessImageNameW(process, 0, image, &size) && size > prefix.size() &&
-            CompareStringOrdinal(image, static_cast<int>(prefix.size()), prefix.c_str(), static_cast<int>(prefix.size()),
-                                 TRUE) == CSTR_EQUAL) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-        }
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-}
-
-bool WaitForFile(const std::wstring& path, int timeoutMs)
-{
-    for (int waited = 0; waited < timeoutMs; waited += 10) {
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-        Sleep(10);
-    }
-    return false;
 }
 
 // How a program is started: by the wine command from a shell, as a user starts it on this
@@ -235,8 +168,8 @@ void Round(Launch launch, const std::wstring& folder, Series& series, bool count
     DeleteFileW(answer.c_str());
     const double v = TimeStart(launch, folder + L"\\Vistora.exe", folder, L"VistoraForm");
     // Vistora starts the probe last; let it begin before it is ended with the rest.
-    WaitForFile(answer, 5000);
-    EndProgramsFrom(folder);
+    testsupport::WaitFor([&] { return testsupport::FileExistsForTest(answer); }, 5000, 10);
+    testsupport::EndProgramsFrom(folder);
     Sleep(200);
     std::printf("%-8s %12.1f %12.1f%s\n", launch == Launch::Shell ? "shell" : "windows", b, v,
                 counted ? "" : "  (warm-up)");
@@ -251,7 +184,9 @@ void Round(Launch launch, const std::wstring& folder, Series& series, bool count
 int wmain(int argc, wchar_t** argv)
 {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    const std::wstring folder = MakeProgramFolder();
+    const testsupport::ScratchFolder scratch(L"startup-bench");
+    FillProgramFolder(scratch);
+    const std::wstring& folder = scratch.path();
     Series shell, windows;
     std::printf("%-8s %12s %12s\n", "started", "bare ms", "Vistora ms");
     // The first round warms the file cache and is not counted.
@@ -259,7 +194,6 @@ int wmain(int argc, wchar_t** argv)
         Round(Launch::Shell, folder, shell, run > 0);
         Round(Launch::Windows, folder, windows, run > 0);
     }
-    RemoveTree(folder);
     bool complete = true;
     for (const auto& [series, what, target] :
          {std::tuple{&shell, "start-up to main window visible and idle", "<= 2x"},

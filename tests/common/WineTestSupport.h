@@ -3,6 +3,8 @@
 // finding windows and waiting for conditions.
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -159,6 +161,32 @@ inline std::wstring DialogMessageText(HWND dialog)
 } // namespace testsupport
 
 namespace testsupport {
+// Ends every process whose executable lies in the folder, so that nothing started from a scratch
+// program folder outlives its test.
+inline void EndProgramsFrom(const std::wstring& folder)
+{
+    const std::wstring prefix = folder + L"\\";
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                                     entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t image[MAX_PATH * 2];
+        DWORD size = MAX_PATH * 2;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) && size > prefix.size() &&
+            CompareStringOrdinal(image, static_cast<int>(prefix.size()), prefix.c_str(),
+                                 static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+        }
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+}
+
 inline bool FileExistsForTest(const std::wstring& path)
 {
     DWORD attributes = GetFileAttributesW(path.c_str());

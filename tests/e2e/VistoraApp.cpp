@@ -1,7 +1,5 @@
 #include "VistoraApp.h"
 
-#include <tlhelp32.h>
-
 #include <thread>
 
 namespace e2e {
@@ -138,29 +136,7 @@ void VistoraApp::WaitForProbe() const
     if (probe_) testsupport::WaitFor([&] { return testsupport::FileExistsForTest(File(L"ZelSuite.tmp")); }, 10000);
 }
 
-void VistoraApp::EndProgramsFromFolder() const
-{
-    const std::wstring prefix = folder_.path() + L"\\";
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
-                                     entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t image[MAX_PATH * 2];
-        DWORD size = MAX_PATH * 2;
-        if (QueryFullProcessImageNameW(process, 0, image, &size) && size > prefix.size() &&
-            CompareStringOrdinal(image, static_cast<int>(prefix.size()), prefix.c_str(),
-                                 static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-        }
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-}
+void VistoraApp::EndProgramsFromFolder() const { testsupport::EndProgramsFrom(folder_.path()); }
 
 bool VistoraApp::Start()
 {
