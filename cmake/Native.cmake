@@ -44,6 +44,15 @@ if(CLANGXX)
   endforeach()
 endif()
 
+# Test data that other programs write, made during the build: notes in pandoc's RTF.
+find_program(PANDOC pandoc REQUIRED)
+set(TESTDATA ${CMAKE_BINARY_DIR}/testdata)
+add_custom_command(OUTPUT ${TESTDATA}/notes-sample.rtf
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TESTDATA}
+  COMMAND ${PANDOC} -s -t rtf -o ${TESTDATA}/notes-sample.rtf ${CMAKE_SOURCE_DIR}/tests/data/notes-sample.md
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/data/notes-sample.md)
+add_custom_target(testdata ALL DEPENDS ${TESTDATA}/notes-sample.rtf)
+
 # Windows tiers: one ctest entry per GoogleTest suite, run under Wine one at a time
 # (they share the display, the pointer and the Wine prefix).
 set(WINE_EXEC ${CMAKE_SOURCE_DIR}/tools/wine-exec.sh)

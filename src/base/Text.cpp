@@ -1,6 +1,7 @@
 #include "base/Text.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
@@ -105,4 +106,23 @@ std::wstring UpperAscii(std::wstring_view text)
     for (wchar_t& c : upper)
         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
     return upper;
+}
+
+std::wstring NumberText(double value)
+{
+    wchar_t buffer[64];
+    if (value == static_cast<long long>(value))
+        std::swprintf(buffer, 64, L"%lld", static_cast<long long>(value));
+    else
+        std::swprintf(buffer, 64, L"%.2f", value);
+    return buffer;
+}
+
+bool ParseNumber(const std::wstring& text, double& value)
+{
+    if (text.empty()) return false;
+    wchar_t* end = nullptr;
+    value = std::wcstod(text.c_str(), &end);
+    while (end && *end == L' ') ++end;
+    return end && *end == L'\0';
 }

@@ -10,6 +10,11 @@ bool IsBlank(std::wstring_view text);
 std::wstring TrimBlanks(std::wstring_view text);
 std::string_view TrimBlanks(std::string_view text);
 
+// Numbers as the settings store keeps them: whole numbers without decimals, others with two.
+std::wstring NumberText(double value);
+// The number a text holds, blanks after it allowed; false when it holds none.
+bool ParseNumber(const std::wstring& text, double& value);
+
 // Upper case for ASCII letters only, the same on every machine whatever its locale: for words
 // the program compares, such as option keys.
 std::wstring UpperAscii(std::wstring_view text);

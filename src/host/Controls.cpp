@@ -152,9 +152,7 @@ void Label::SetColors(COLORREF fore, std::optional<COLORREF> back)
 
 void Label::SetFont(const std::wstring& face, int points, bool bold)
 {
-    font_.reset(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH, face.c_str()));
+    font_ = MakeFont(face, points, bold);
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
@@ -199,6 +197,13 @@ void PictureBox::Refresh()
 
 double PictureBox::ScaleWidth() const { return ClientTwips(hwnd_).width; }
 double PictureBox::ScaleHeight() const { return ClientTwips(hwnd_).height; }
+
+UniqueFont MakeFont(const std::wstring& face, int points, bool bold)
+{
+    return UniqueFont(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                  FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                  DEFAULT_PITCH, face.c_str()));
+}
 
 TwipsSize ClientTwips(HWND hwnd)
 {

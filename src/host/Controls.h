@@ -57,6 +57,9 @@ struct TwipsSize {
 };
 TwipsSize ClientTwips(HWND hwnd);
 
+// A font of that face and size in points at the screen's resolution.
+UniqueFont MakeFont(const std::wstring& face, int points, bool bold = false);
+
 // Mouse events of the classic kind: button mask, shift mask, position in twips.
 using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
 

@@ -10,6 +10,7 @@
 #include "host/Screen.h"
 #include "host/TextFile.h"
 #include "mainwindow/frmMain.h"
+#include "notes/NotesEditor.h"
 #include "probe/AnswerFile.h"
 #include "show/frmShow.h"
 
@@ -49,6 +50,7 @@ void frmMain::cmd_Click(int index)
     case MainButton::English: SwitchLanguage(L"ENG", MainButton::OwnLanguage, MainButton::English); break;
     case MainButton::Power: host::OpenControlPanelItem(L"powercfg.cpl"); break;
     case MainButton::EditTexts: EditLanguageFile(); break;
+    case MainButton::Guide: notes::OpenGuide(hwnd()); break;
     case MainButton::EditShow: OpenShowForEditing(); break;
     case MainButton::Presenter: StartPresenter(); break;
     default: break;

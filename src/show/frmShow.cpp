@@ -11,6 +11,7 @@
 #include "host/Process.h"
 #include "host/Screen.h"
 #include "host/TextFile.h"
+#include "notes/NotesEditor.h"
 #include "show/BarLayout.h"
 #include "show/BarPictures.h"
 #include "show/ScreenCapture.h"
@@ -197,15 +198,14 @@ void frmShow::CloseShowWindow()
 
 void frmShow::Guide()
 {
-    if (!peers_.LoadNotes || !peers_.UnloadNotes) return;
     if (shared.NotesOpen == 0) {
         shared.NotesOpen = 1;
         shared.NotesShowFile = shared.ShowFile;
         shared.EditorMode = 2;
-        peers_.LoadNotes();
-    } else {
+        notes::OpenNotes();
+    } else if (notes::CloseEditor()) {
+        // Unsaved typing closes only when the presenter agrees.
         shared.NotesOpen = 0;
-        peers_.UnloadNotes();
     }
 }
 

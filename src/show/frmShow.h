@@ -19,11 +19,9 @@ class frmPen;
 // line: empty after a normal end, the reason when the show could not be started.
 using ReturnToMain = std::function<void(const std::wstring& statusText)>;
 
-// What the bar's Guide and Wizard buttons open; left empty where those windows are not part
-// of the program, and the buttons then do nothing.
+// What the bar's Wizard button opens; left empty where that window is not part of the program,
+// and the button then does nothing.
 struct BarPeers {
-    std::function<void()> LoadNotes;   // the notes editor for shared.NotesShowFile, modeless
-    std::function<void()> UnloadNotes;
     std::function<void()> ShowPicker;  // the special-program picker, modal; returns when it hides
     std::function<void()> UnloadPicker;
 };

@@ -3,10 +3,13 @@
 // finding windows and waiting for conditions.
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testsupport {
 
@@ -164,4 +167,73 @@ inline bool FileExistsForTest(const std::wstring& path)
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+} // namespace testsupport
+
+namespace testsupport {
+
+// Answers every message box with the given title shown while it lives (from any process),
+// keeping what each said.
+class MessageBoxWatch {
+public:
+    struct Seen {
+        std::wstring text;
+        bool errorIcon = false;
+        bool exclamationIcon = false;
+        bool okOnly = false;
+        bool yesNo = false;
+    };
+
+    explicit MessageBoxWatch(int answer = IDOK, std::wstring title = L"Vistora")
+        : answer_(answer), title_(std::move(title)), thread_([this] {
+              while (!stop_) {
+                  if (HWND box = FindWindowW(L"#32770", title_.c_str())) Answer(box);
+                  Sleep(20);
+              }
+          })
+    {
+    }
+    ~MessageBoxWatch()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    MessageBoxWatch(const MessageBoxWatch&) = delete;
+    MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
+
+    std::vector<Seen> seen() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return seen_;
+    }
+    std::size_t count() const { return seen().size(); }
+
+private:
+    void Answer(HWND box)
+    {
+        Seen s{DialogMessageText(box)};
+        s.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDNO);
+        s.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDCANCEL);
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+                const auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+                s.errorIcon = icon == LoadIconW(nullptr, IDI_HAND);
+                s.exclamationIcon = icon == LoadIconW(nullptr, IDI_EXCLAMATION);
+            }
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen_.push_back(s);
+        }
+        SendMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer_), 0);
+        WaitFor([&] { return !IsWindow(box); }, 2000);
+    }
+
+    const int answer_;
+    const std::wstring title_;
+    mutable std::mutex mutex_;
+    std::vector<Seen> seen_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
 } // namespace testsupport

@@ -50,53 +50,6 @@ std::wstring ReadMachineDefault(const std::wstring& path)
     return key ? ReadTextValue(*key).value_or(L"") : std::wstring(L"<no key>");
 }
 
-// Presses OK on every "Vistora" message box shown while it lives, keeping what they said.
-class MessageBoxWatch {
-public:
-    struct Seen {
-        std::wstring text;
-        bool errorIcon = false;
-        bool okOnly = false;
-    };
-
-    MessageBoxWatch()
-        : thread_([this] {
-              while (!stop_) {
-                  if (HWND box = FindWindowW(L"#32770", L"Vistora")) Answer(box);
-                  Sleep(20);
-              }
-          })
-    {
-    }
-    ~MessageBoxWatch()
-    {
-        stop_ = true;
-        thread_.join();
-    }
-    // Only after the watched call has returned.
-    const std::vector<Seen>& seen() const { return seen_; }
-
-private:
-    void Answer(HWND box)
-    {
-        Seen s{testsupport::DialogMessageText(box)};
-        s.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDNO);
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                s.errorIcon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0))
-                              == LoadIconW(nullptr, IDI_HAND);
-            }
-        }
-        seen_.push_back(s);
-        SendMessageW(box, WM_COMMAND, IDOK, 0);
-        WaitFor([&] { return !IsWindow(box); }, 2000);
-    }
-
-    std::vector<Seen> seen_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
-
 // Each case changes the stand-in's registration and the program-wide values; both come back.
 class LocatorPresenter : public ::testing::Test {
 protected:
@@ -115,9 +68,9 @@ protected:
     }
 
     // LocatePresenter as start-up calls it, with every message box answered.
-    std::vector<MessageBoxWatch::Seen> Locate()
+    std::vector<testsupport::MessageBoxWatch::Seen> Locate()
     {
-        MessageBoxWatch watch;
+        testsupport::MessageBoxWatch watch;
         LocatePresenter(presenterExe, showCommand);
         return watch.seen();
     }

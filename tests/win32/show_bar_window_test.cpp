@@ -11,6 +11,8 @@
 #include "app/Shared.h"
 #include "host/MessageLoop.h"
 #include "host/Screen.h"
+#include "notes/NotesEditor.h"
+#include "notes/frmEdit.h"
 #include "show/BarLayout.h"
 #include "show/frmPen.h"
 #include "show/frmShow.h"
@@ -190,7 +192,7 @@ TEST_F(ShowBarTest, EscapeOnTheBarEndsItButNotOnAButton)
     EXPECT_EQ(statusText, L"");
 }
 
-TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnce)
+TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnceAndGuideOpensThenClosesTheNotes)
 {
     frmShow& bar = Open();
     std::wstring commandLine = L"\"" + SelfPath() + L"\" --gtest_list_tests";
@@ -204,16 +206,54 @@ TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnce)
     DuplicateHandle(GetCurrentProcess(), pi.hProcess, GetCurrentProcess(), &watch, 0, FALSE, DUPLICATE_SAME_ACCESS);
     shared.ProcessHandle.reset(pi.hProcess);
 
-    bar.cmd_Click(3); // Guide: nothing else happens without a notes editor
+    shared.NotesOpen = 0;
+    shared.NotesDirty = false;
+    bar.cmd_Click(3); // Guide: the notes of the running presentation, modeless
     EXPECT_FALSE(shared.ProcessHandle);
     EXPECT_EQ(WaitForSingleObject(watch, 2000), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(watch, &code);
     EXPECT_EQ(code, 0u);
     CloseHandle(watch);
-    bar.cmd_Click(4);
+    ASSERT_NE(notes::LoadedEditor(), nullptr);
+    EXPECT_TRUE(notes::LoadedEditor()->Visible());
+    EXPECT_EQ(notes::LoadedEditor()->FilePath(), L"C:\\Talks\\TALK.rtf");
+    EXPECT_EQ(shared.NotesOpen, 1);
+    EXPECT_EQ(shared.EditorMode, 2);
+
+    // The second press closes them: nothing was typed, so nothing is asked.
+    bar.cmd_Click(3);
+    host::ReleasePending();
+    EXPECT_EQ(notes::LoadedEditor(), nullptr);
+    EXPECT_EQ(shared.NotesOpen, 0);
     EXPECT_TRUE(bar.Loaded());
     EXPECT_FALSE(shared.ProcessHandle);
+}
+
+TEST_F(ShowBarTest, SecondGuidePressWithUnsavedTypingAsksAndNoKeepsTheNotes)
+{
+    frmShow& bar = Open();
+    shared.NotesOpen = 0;
+    shared.NotesDirty = false;
+    bar.cmd_Click(3);
+    ASSERT_NE(notes::LoadedEditor(), nullptr);
+    shared.NotesDirty = true; // as any key in the text makes it
+    {
+        testsupport::MessageBoxWatch watch(IDNO);
+        bar.cmd_Click(3);
+        EXPECT_EQ(watch.count(), 1u);
+    }
+    EXPECT_NE(notes::LoadedEditor(), nullptr) << "No keeps the notes";
+    EXPECT_EQ(shared.NotesOpen, 1);
+    {
+        testsupport::MessageBoxWatch watch(IDYES);
+        bar.cmd_Click(3);
+        EXPECT_EQ(watch.count(), 1u);
+    }
+    host::ReleasePending();
+    EXPECT_EQ(notes::LoadedEditor(), nullptr);
+    EXPECT_EQ(shared.NotesOpen, 0);
+    shared.NotesDirty = false;
 }
 
 TEST_F(ShowBarTest, PhotoCapturesTheScreenOpensTheOverlayAndBackReturnsHidden)
