@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "ShippedFiles.h"
-#include "app/Shared.h"
 #include "startup/LangFile.h"
 #include "startup/LangTables.h"
 
@@ -159,19 +158,17 @@ TEST(GuideDocuments, EveryTopicHasItsHeadingInOrder)
 
 TEST(GuideDocuments, NameTheButtonsByTheCaptionsOfTheirLanguage)
 {
-    Shared s;
-    s.ProgramFolder = L"C:\\Vistora";
-    ReadConfigText(ReadShippedFile("Vistora.Txt"), WidenLatin1, s);
+    const LanguageFile file = ReadConfigText(ReadShippedFile("Vistora.Txt"), WidenLatin1, L"C:\\Vistora");
+    TextTable captions, texts;
     // Captions of the main window, show bar, pen, notes window, picker and video player.
     constexpr int named[] = {1, 3, 4, 5, 6, 7, 8, 10, 11, 12, 14, 15, 17, 18, 20, 42, 43, 44, 45, 46, 47, 48, 49};
     for (const Guide& guide : Guides()) {
         SCOPED_TRACE(guide.File);
         const std::string text = ReadRtf(ReadShippedFile(guide.File)).Text;
-        s.LangCode = guide.LangCode;
-        ApplyLanguageTables(s);
+        ApplyLanguageTables(file.LangLine, guide.LangCode, captions, texts);
         for (const int i : named) {
             std::string caption;
-            for (const wchar_t ch : s.LangCaption[i]) caption += static_cast<char>(ch);
+            for (const wchar_t ch : captions[i]) caption += static_cast<char>(ch);
             ASSERT_FALSE(caption.empty()) << "text " << i;
             EXPECT_NE(text.find(caption), std::string::npos) << "caption \"" << caption << "\" of text " << i;
         }
