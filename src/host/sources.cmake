@@ -26,3 +26,5 @@ list(APPEND VISTORA_WIN32_SOURCES
 )
 # Windows handles made from the pixel art
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp)
+# Flash movie frames drawn with GDI+
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SwfGdiPlus.cpp)
