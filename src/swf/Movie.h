@@ -71,6 +71,10 @@ struct ShapeLayer {
     std::vector<StrokedPath> strokes;
 };
 
+// Each fill style's contours are filled even-odd. After assembly every edge separates its fill
+// from something else, so crossing an edge always enters or leaves the fill, however the chains
+// turned where several contours touch; nonzero would also count on consistently oriented edges
+// from the authoring tool. DefineShape4 may ask for nonzero (overlapping outlines of one fill).
 enum class FillRule { EvenOdd, NonZero };
 
 struct Shape {

@@ -66,13 +66,13 @@ LoadResult LoadMovie(std::span<const std::uint8_t> file)
     movie->fileLength = static_cast<std::uint32_t>(file[4]) | (static_cast<std::uint32_t>(file[5]) << 8) |
                         (static_cast<std::uint32_t>(file[6]) << 16) | (static_cast<std::uint32_t>(file[7]) << 24);
 
-    // The body is what follows the first eight bytes, capped by the stated length.
+    // The body is what follows the first eight bytes; unpacked, it is as long as the header says.
     const std::size_t stated = movie->fileLength > FileHeaderBytes ? movie->fileLength - FileHeaderBytes : 0;
-    if (stated > limits::BodyBytes) return {nullptr, LoadError::TooLarge};
     const auto rest = file.subspan(FileHeaderBytes);
     std::vector<std::uint8_t> inflated;
     std::span<const std::uint8_t> body;
     if (zlib) {
+        if (stated > limits::BodyBytes) return {nullptr, LoadError::TooLarge};
         if (!Inflate(rest, stated, inflated)) return {nullptr, LoadError::BadCompression};
         body = inflated;
     } else {

@@ -23,9 +23,7 @@ inline MovieWriter RedSquareOnBlue(std::uint8_t version = 6)
 {
     MovieWriter m(version, Stage, 12);
     m.Background(Blue);
-    ShapeBuilder square(1, {Fill::SolidOf(Red)}, {});
-    square.Style(std::nullopt, 1, std::nullopt).Rectangle({2000, 4000, 2000, 4000});
-    m.DefineShape(1, square, {2000, 4000, 2000, 4000});
+    m.DefineRectangle(1, Red, {2000, 4000, 2000, 4000});
     m.PlaceObject2(Place::New(1, 1).With(Matrix{}));
     m.ShowFrame();
     m.End();
@@ -37,9 +35,7 @@ inline MovieWriter TwoFrames()
 {
     MovieWriter m(6, Stage, 4);
     m.Background(Blue);
-    ShapeBuilder square(1, {Fill::SolidOf(Red)}, {});
-    square.Style(std::nullopt, 1, std::nullopt).Rectangle({0, 2000, 0, 2000});
-    m.DefineShape(1, square, {0, 2000, 0, 2000});
+    m.DefineRectangle(1, Red, {0, 2000, 0, 2000});
     m.PlaceObject2(Place::New(1, 1).With(Matrix::Translate(1000, 2000)));
     m.ShowFrame();
     m.PlaceObject2(Place::Modify(1).With(Matrix::Translate(5000, 2000)));
@@ -76,9 +72,7 @@ inline MovieWriter SpriteMovie()
 {
     MovieWriter m(6, Stage, 12);
     m.Background(White);
-    ShapeBuilder square(1, {Fill::SolidOf(Red)}, {});
-    square.Style(std::nullopt, 1, std::nullopt).Rectangle({0, 1000, 0, 1000});
-    m.DefineShape(1, square, {0, 1000, 0, 1000});
+    m.DefineRectangle(1, Red, {0, 1000, 0, 1000});
     TagStream sprite;
     sprite.PlaceObject2(Place::New(1, 1).With(Matrix{}));
     sprite.ShowFrame();

@@ -541,6 +541,14 @@ public:
         Tag(codes[shape.Version() - 1], w.bytes());
     }
 
+    // A shape of one rectangle filled with an opaque colour (DefineShape).
+    void DefineRectangle(std::uint16_t id, Color c, Rect r)
+    {
+        ShapeBuilder shape(1, {Fill::SolidOf(c)}, {});
+        shape.Style(std::nullopt, 1, std::nullopt).Rectangle(r);
+        DefineShape(id, shape, r);
+    }
+
     // The sprite's tags as given; an End is added when they lack one.
     void DefineSprite(std::uint16_t id, const TagStream& tags)
     {

@@ -76,9 +76,7 @@ TEST(SwfHostileInput, CountsAndLengthsBeyondTheBytesLeaveTheTagOut)
     MovieWriter w(8, Stage, 12);
     // A shape whose fill style count (0xFF, then 0xFFFF) promises far more than the tag holds.
     w.Tag(code::DefineShape3, {1, 0, 0x00, 0xFF, 0xFF, 0xFF, 0x00});
-    ShapeBuilder ok(1, {Fill::SolidOf(Red)}, {});
-    ok.Style(std::nullopt, 1, std::nullopt).Rectangle({0, 100, 0, 100});
-    w.DefineShape(2, ok, {0, 100, 0, 100});
+    w.DefineRectangle(2, Red, {0, 100, 0, 100});
     // A place whose matrix runs past the end of its tag.
     w.Tag(code::PlaceObject2, {0x06, 1, 0, 2, 0, 0xFF});
     w.PlaceObject2(Place::New(2, 2));

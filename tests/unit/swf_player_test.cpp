@@ -137,9 +137,7 @@ TEST(SwfSprites, ColourTransformsAndMatricesCompose)
 TEST(SwfSprites, ASpriteThatPlacesItselfStopsAtTheNestingLimit)
 {
     MovieWriter w(6, Stage, 12);
-    ShapeBuilder square(1, {Fill::SolidOf(Red)}, {});
-    square.Style(std::nullopt, 1, std::nullopt).Rectangle({0, 100, 0, 100});
-    w.DefineShape(1, square, {0, 100, 0, 100});
+    w.DefineRectangle(1, Red, {0, 100, 0, 100});
     TagStream self;
     self.PlaceObject2(Place::New(1, 1));
     self.PlaceObject2(Place::New(2, 2).With(Matrix::Translate(100, 0)));

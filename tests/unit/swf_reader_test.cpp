@@ -50,6 +50,12 @@ TEST(SwfHeader, PlainAndCompressedMoviesReadAlike)
         ASSERT_EQ(s.layers[0].fills.size(), 1u);
         EXPECT_EQ(s.layers[0].fills[0].contours.size(), 1u);
     }
+    // Only the compressed form needs the stated length; a plain movie plays what it holds.
+    Bytes misstated = plain;
+    misstated[4] = misstated[5] = misstated[6] = misstated[7] = 0xFF;
+    const auto m = Load(misstated);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->timeline.frames.size(), 1u);
 }
 
 TEST(SwfHeader, WhatCannotBeAMovieIsAnError)
@@ -180,12 +186,8 @@ TEST(SwfTags, ShapeStylesOfEveryVersion)
 TEST(SwfTags, LongTagHeadersRedefinitionsAndCutStreams)
 {
     MovieWriter w(6, Stage, 12);
-    ShapeBuilder red(1, {Fill::SolidOf(Red)}, {});
-    red.Style(std::nullopt, 1, std::nullopt).Rectangle({0, 100, 0, 100});
-    ShapeBuilder green(1, {Fill::SolidOf(Green)}, {});
-    green.Style(std::nullopt, 1, std::nullopt).Rectangle({0, 100, 0, 100});
-    w.DefineShape(1, red, {0, 100, 0, 100});
-    w.DefineShape(1, green, {0, 100, 0, 100}); // the first definition stays
+    w.DefineRectangle(1, Red, {0, 100, 0, 100});
+    w.DefineRectangle(1, Green, {0, 100, 0, 100}); // the first definition stays
     w.PlaceObject2(Place::New(1, 1));
     w.Tag(code::ShowFrame, {}, true);
     w.PlaceObject2(Place::New(2, 1));
