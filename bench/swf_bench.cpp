@@ -74,6 +74,8 @@ public:
         }
     }
     void StrokePath(const swf::DevicePath&, float, swf::Rgba) override {}
+    void BeginMask(std::span<const swf::DeviceArea>) override {}
+    void EndMask() override {}
     COLORREF background = 0;
     std::vector<Polygon> polygons;
 };

@@ -140,7 +140,7 @@ public:
         PathPoints points;
         for (const auto& c : contours) points.Add(c, true);
         if (points.Empty()) return;
-        Gdiplus::GraphicsPath path = points.Make(rule == swf::FillRule::NonZero ? Gdiplus::FillModeWinding : Gdiplus::FillModeAlternate);
+        Gdiplus::GraphicsPath path = points.Make(FillMode(rule));
         switch (paint.kind) {
         case swf::FillKind::LinearGradient:
             FillLinear(path, paint);
@@ -168,7 +168,34 @@ public:
         g_.DrawPath(&pen, &gp);
     }
 
+    void BeginMask(std::span<const swf::DeviceArea> areas) override
+    {
+        Gdiplus::Region shown;
+        shown.MakeEmpty();
+        for (const auto& area : areas) {
+            PathPoints points;
+            for (const auto& c : area.contours) points.Add(c, true);
+            if (points.Empty()) continue;
+            const Gdiplus::GraphicsPath path = points.Make(FillMode(area.rule));
+            shown.Union(&path);
+        }
+        masks_.push_back(g_.Save());
+        g_.SetClip(&shown, Gdiplus::CombineModeIntersect);
+    }
+
+    void EndMask() override
+    {
+        if (masks_.empty()) return;
+        g_.Restore(masks_.back());
+        masks_.pop_back();
+    }
+
 private:
+    static Gdiplus::FillMode FillMode(swf::FillRule rule)
+    {
+        return rule == swf::FillRule::NonZero ? Gdiplus::FillModeWinding : Gdiplus::FillModeAlternate;
+    }
+
     void FillSolid(Gdiplus::GraphicsPath& path, swf::Rgba color)
     {
         Gdiplus::SolidBrush brush(ToColor(color));
@@ -257,6 +284,7 @@ private:
     }
 
     Gdiplus::Graphics& g_;
+    std::vector<Gdiplus::GraphicsState> masks_; // what each mask in force replaced
     std::uint32_t* pixels_;
     int width_;
     int height_;

@@ -35,6 +35,12 @@ struct Paint {
     double focal = 0;
 };
 
+// An area under one fill rule; a mask is the union of such areas.
+struct DeviceArea {
+    std::vector<DevicePath> contours;
+    FillRule rule = FillRule::EvenOdd;
+};
+
 class DrawingPort {
 public:
     virtual ~DrawingPort() = default;
@@ -45,6 +51,10 @@ public:
     virtual void FillFigure(std::span<const DevicePath> contours, const Paint& paint, FillRule rule) = 0;
     // An open path stroked with round caps and joins; width in pixels, at least 1.
     virtual void StrokePath(const DevicePath& path, float width, Rgba color) = 0;
+    // Until the matching EndMask, drawing shows only inside the union of the areas (and inside
+    // any mask begun before). Masks nest.
+    virtual void BeginMask(std::span<const DeviceArea> areas) = 0;
+    virtual void EndMask() = 0;
 };
 
 } // namespace swf

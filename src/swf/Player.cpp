@@ -34,21 +34,62 @@ public:
 
     void Add(const SpriteInstance& sprite, const Matrix& m, const ColorTransform& cx)
     {
+        // The clip depths of the masks in force, innermost last.
+        std::vector<std::uint16_t> masks;
         for (const auto& [depth, placed] : sprite.Objects()) {
-            // Masks are not drawn; what they mask shows unclipped.
-            if (placed.clipDepth) continue;
+            while (!masks.empty() && depth > masks.back()) {
+                scene_.items.push_back(SceneMaskEnd{});
+                masks.pop_back();
+            }
             const Matrix pm = m * placed.matrix;
+            if (placed.clipDepth) {
+                // A mask is not drawn: its figures, whatever their colours, cut out what it masks.
+                SceneMaskBegin mask;
+                AddOutline(placed, pm, mask.areas);
+                scene_.items.push_back(std::move(mask));
+                masks.push_back(*placed.clipDepth);
+                continue;
+            }
             const ColorTransform pcx = cx * placed.colorTransform;
             if (placed.sprite) {
                 Add(*placed.sprite, pm, pcx);
                 continue;
             }
-            const Character* c = movie_.Find(placed.character);
-            if (const Shape* shape = c ? std::get_if<Shape>(c) : nullptr) AddShape(*shape, pm, pcx);
+            if (const Shape* shape = ShapeOf(placed)) AddShape(*shape, pm, pcx);
         }
+        for (; !masks.empty(); masks.pop_back()) scene_.items.push_back(SceneMaskEnd{});
     }
 
 private:
+    const Shape* ShapeOf(const Placed& placed) const
+    {
+        const Character* c = movie_.Find(placed.character);
+        return c ? std::get_if<Shape>(c) : nullptr;
+    }
+
+    // The filled figures of a mask object, a sprite's included (sprites nest a bounded depth).
+    void AddOutline(const Placed& placed, const Matrix& m, std::vector<StageArea>& areas)
+    {
+        if (placed.sprite) {
+            for (const auto& [depth, inner] : placed.sprite->Objects())
+                if (!inner.clipDepth) AddOutline(inner, m * inner.matrix, areas);
+            return;
+        }
+        const Shape* shape = ShapeOf(placed);
+        if (!shape) return;
+        for (const ShapeLayer& layer : shape->layers) {
+            for (const FilledRegion& region : layer.fills) {
+                StageArea area;
+                area.rule = shape->rule;
+                for (const TwipsPath& contour : region.contours) {
+                    if (!Budget(contour)) return;
+                    area.contours.push_back(Transform(contour, m));
+                }
+                areas.push_back(std::move(area));
+            }
+        }
+    }
+
     void AddShape(const Shape& shape, const Matrix& m, const ColorTransform& cx)
     {
         for (const ShapeLayer& layer : shape.layers) {

@@ -1,6 +1,5 @@
 #include "swf/Render.h"
 
-#include <type_traits>
 
 #include "swf/ShowAll.h"
 
@@ -30,10 +29,19 @@ void RenderScene(const Scene& scene, DrawingPort& port, int width, int height)
             Paint paint = fill->paint;
             paint.gradient = map.ToDeviceMatrix() * paint.gradient;
             port.FillFigure(contours, paint, fill->rule);
+        } else if (const auto* stroke = std::get_if<SceneStroke>(&item)) {
+            const double pixels = stroke->width * map.scale;
+            port.StrokePath(ToDevice(stroke->path, map), pixels < 1 ? 1.0f : static_cast<float>(pixels), stroke->color);
+        } else if (const auto* mask = std::get_if<SceneMaskBegin>(&item)) {
+            std::vector<DeviceArea> areas;
+            for (const StageArea& a : mask->areas) {
+                DeviceArea& area = areas.emplace_back();
+                area.rule = a.rule;
+                for (const StagePath& c : a.contours) area.contours.push_back(ToDevice(c, map));
+            }
+            port.BeginMask(areas);
         } else {
-            const auto& stroke = std::get<SceneStroke>(item);
-            const double pixels = stroke.width * map.scale;
-            port.StrokePath(ToDevice(stroke.path, map), pixels < 1 ? 1.0f : static_cast<float>(pixels), stroke.color);
+            port.EndMask();
         }
     }
 }

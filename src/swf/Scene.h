@@ -25,7 +25,19 @@ struct SceneStroke {
     Rgba color;
 };
 
-using SceneItem = std::variant<SceneFill, SceneStroke>;
+struct StageArea {
+    std::vector<StagePath> contours;
+    FillRule rule = FillRule::EvenOdd;
+};
+
+// What follows, up to the matching SceneMaskEnd, shows only inside the mask's figures.
+struct SceneMaskBegin {
+    std::vector<StageArea> areas;
+};
+
+struct SceneMaskEnd {};
+
+using SceneItem = std::variant<SceneFill, SceneStroke, SceneMaskBegin, SceneMaskEnd>;
 
 struct Scene {
     TwipsRect stage;

@@ -168,11 +168,29 @@ inline MovieWriter KitchenSink()
     return m;
 }
 
+// A red rectangle (1000..7000 x 1000..5000) seen only through a square mask (3000..5000 x
+// 2000..4000), and an unmasked green square (6000..7500 x 4500..5800) above; a blue stage.
+inline MovieWriter MaskedMovie()
+{
+    MovieWriter m(6, Stage, 12);
+    m.Background(Blue);
+    m.DefineRectangle(1, Black, {3000, 5000, 2000, 4000});
+    m.DefineRectangle(2, Red, {1000, 7000, 1000, 5000});
+    m.DefineRectangle(3, Green, {6000, 7500, 4500, 5800});
+    m.PlaceObject2(Place::New(1, 1).Clip(2));
+    m.PlaceObject2(Place::New(2, 2));
+    m.PlaceObject2(Place::New(3, 3));
+    m.ShowFrame();
+    m.End();
+    return m;
+}
+
 // Every test movie by name, plain and compressed, for the parser check and the fuzzer's seeds.
 inline std::vector<std::pair<std::string, MovieWriter>> AllTestMovies()
 {
     return {{"red_square", RedSquareOnBlue()}, {"two_frames", TwoFrames()}, {"gradients", Gradients()},
-            {"sprite", SpriteMovie()},         {"curved", CurvedMovie()},   {"kitchen_sink", KitchenSink()}};
+            {"sprite", SpriteMovie()},         {"curved", CurvedMovie()},   {"kitchen_sink", KitchenSink()},
+            {"masked", MaskedMovie()}};
 }
 
 } // namespace swftest

@@ -27,6 +27,17 @@ public:
         if (!(width >= 1)) __builtin_trap();
         Check(path);
     }
+    void BeginMask(std::span<const swf::DeviceArea> areas) override
+    {
+        for (const auto& a : areas)
+            for (const auto& c : a.contours) Check(c);
+        ++masks;
+    }
+    void EndMask() override
+    {
+        if (masks-- == 0) __builtin_trap();
+    }
+    int masks = 0; // begun and not yet ended
 
 private:
     static void Check(const swf::DevicePath& p)
@@ -50,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int frame = 0; frame < 3; ++frame) {
         if (player.CurrentFrame() >= player.FrameCount() && player.FrameCount() > 0) __builtin_trap();
         swf::RenderScene(player.BuildFrame(), port, 320, 240);
+        if (port.masks != 0) __builtin_trap();
         player.Advance();
     }
     return 0;

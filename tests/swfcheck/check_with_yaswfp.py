@@ -59,6 +59,9 @@ def check_by_hand(name, swf, fail):
                     curves[0].AnchorDeltaY) == (0, 2000, -2000, 0), "first curve")
         lines = tags_named(tags, "DefineShape2")[0].Shapes.LineStyles.LineStyles
         fail.check(lines[0].Width == 40 and lines[0].Color == [0, 0, 0], "black outline")
+    elif name == "masked":
+        mask = tags_named(tags, "PlaceObject2")[0]
+        fail.check((mask.Depth, mask.CharacterId, mask.ClipDepth) == (1, 1, 2), "mask to depth 2")
     elif name == "kitchen_sink":
         wound = tags_named(tags, "DefineShape4")[0]
         fail.check(wound.UsesFillWindingRule == 1, "nonzero rule")
@@ -126,7 +129,7 @@ def main():
             check_by_hand(expect_path.stem, swf, fail)
             checked += 1
     fail.where = "all"
-    fail.check(checked == 12, "{} movies checked".format(checked))
+    fail.check(checked == 14, "{} movies checked".format(checked))
     print("checked {} movies, {} failures".format(checked, fail.count))
     return 1 if fail.count else 0
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <variant>
 
 #include "SwfTestMovies.h"
@@ -69,17 +70,27 @@ public:
     void FillFigure(std::span<const swf::DevicePath> contours, const swf::Paint& paint, swf::FillRule rule) override
     {
         fills.push_back({{contours.begin(), contours.end()}, paint, rule});
+        order += 'F';
     }
     void StrokePath(const swf::DevicePath& path, float width, swf::Rgba color) override
     {
         strokes.push_back({path, width, color});
+        order += 'S';
     }
+    void BeginMask(std::span<const swf::DeviceArea> areas) override
+    {
+        masks.emplace_back(areas.begin(), areas.end());
+        order += '[';
+    }
+    void EndMask() override { order += ']'; }
 
     int clears = 0;
     swf::Rgba background;
     swf::RectF stage;
     std::vector<Fill> fills;
     std::vector<Stroke> strokes;
+    std::vector<std::vector<swf::DeviceArea>> masks;
+    std::string order; // F fill, S stroke, [ mask begins, ] mask ends
 };
 
 } // namespace swfkit

@@ -17,6 +17,13 @@ public:
         for (const auto& c : contours) segments += c.segments.size();
     }
     void StrokePath(const swf::DevicePath& path, float, swf::Rgba) override { segments += path.segments.size(); }
+    void BeginMask(std::span<const swf::DeviceArea>) override { ++masks; }
+    void EndMask() override
+    {
+        EXPECT_GT(masks, 0);
+        --masks;
+    }
+    int masks = 0;
     std::size_t segments = 0;
 };
 
@@ -33,6 +40,7 @@ bool Exercise(const Bytes& file)
     NullPort port;
     for (int i = 0; i < 4; ++i) {
         swf::RenderScene(p.BuildFrame(), port, 64, 48);
+        EXPECT_EQ(port.masks, 0);
         p.Advance();
     }
     return true;

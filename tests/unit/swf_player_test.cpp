@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "SwfTestKit.h"
+#include "swf/Render.h"
 
 using namespace swftest;
 using swfkit::Load;
@@ -63,14 +64,17 @@ TEST(SwfDisplayList, PlaceMoveReplaceRemoveAndLoopBackToAFreshFirstFrame)
     EXPECT_EQ(p.CurrentFrame(), 1u);
 }
 
-TEST(SwfDisplayList, MasksAreNotDrawnAndShapesComeBackToFront)
+TEST(SwfDisplayList, ShapesComeBackToFrontWithComposedPlacement)
 {
     swf::Player p(Load(KitchenSink().Plain()));
     const swf::Scene s = p.BuildFrame();
     EXPECT_EQ(s.background, (swf::Rgba{240, 240, 240, 255}));
     // Depth 1: red and green squares; 2: the framed square and its two outlines; 3: yellow square,
-    // green triangle and its hairline; 4: the wound figure and its two outlines. Depth 9 masks.
-    ASSERT_EQ(s.items.size(), 2u + 3u + 3u + 3u);
+    // green triangle and its hairline; 4: the wound figure and its two outlines; 9: a mask over
+    // depths up to 12, where nothing is.
+    ASSERT_EQ(s.items.size(), 2u + 3u + 3u + 3u + 2u);
+    EXPECT_TRUE(std::holds_alternative<swf::SceneMaskBegin>(s.items[11]));
+    EXPECT_TRUE(std::holds_alternative<swf::SceneMaskEnd>(s.items[12]));
     EXPECT_EQ(FillAt(s, 0).paint.color, (swf::Rgba{255, 0, 0, 255}));
     EXPECT_EQ(FillAt(s, 0).contours.at(0).start, (swf::Point{1500, 1500})); // (1000, 1000) + (500, 500)
     EXPECT_EQ(FillAt(s, 1).paint.color, (swf::Rgba{0, 255, 0, 255}));
@@ -155,4 +159,45 @@ TEST(SwfSprites, ASpriteThatPlacesItselfStopsAtTheNestingLimit)
         EXPECT_LE(s.items.size(), swf::limits::PlacedObjects);
         p.Advance();
     }
+}
+
+TEST(SwfDisplayList, AMaskCutsOutTheDepthsItCoversAndIsNotDrawn)
+{
+    swf::Player p(Load(MaskedMovie().Plain()));
+    swfkit::RecordingPort port;
+    swf::RenderScene(p.BuildFrame(), port, 400, 300);
+    EXPECT_EQ(port.order, "[F]F"); // the red rectangle inside the mask, the green square after it
+    ASSERT_EQ(port.masks.size(), 1u);
+    ASSERT_EQ(port.masks[0].size(), 1u);
+    const swf::DeviceArea& area = port.masks[0][0];
+    ASSERT_EQ(area.contours.size(), 1u);
+    EXPECT_EQ(area.contours[0].start, (swf::PointF{150, 100}));
+    EXPECT_EQ(area.contours[0].segments.at(1).to, (swf::PointF{250, 200}));
+    EXPECT_EQ(port.fills.at(0).paint.color, (swf::Rgba{255, 0, 0, 255}));
+
+    // A sprite as the mask lends its shapes; masks nest, and a mask with no shapes hides all.
+    MovieWriter w(6, Stage, 12);
+    w.DefineRectangle(1, Red, {0, 1000, 0, 1000});
+    TagStream holder;
+    holder.PlaceObject2(Place::New(1, 1));
+    holder.PlaceObject2(Place::New(2, 1).With(Matrix::Translate(2000, 0)));
+    holder.ShowFrame();
+    w.DefineSprite(2, holder);
+    TagStream nothing;
+    nothing.ShowFrame();
+    w.DefineSprite(3, nothing);
+    w.PlaceObject2(Place::New(1, 2).Clip(10));
+    w.PlaceObject2(Place::New(2, 3).Clip(5));
+    w.PlaceObject2(Place::New(4, 1));
+    w.PlaceObject2(Place::New(7, 1));
+    w.PlaceObject2(Place::New(12, 1));
+    w.ShowFrame();
+    swf::Player nested(Load(w.Plain()));
+    swfkit::RecordingPort second;
+    swf::RenderScene(nested.BuildFrame(), second, 400, 300);
+    EXPECT_EQ(second.order, "[[F]F]F");
+    ASSERT_EQ(second.masks.size(), 2u);
+    EXPECT_EQ(second.masks[0].size(), 2u);
+    EXPECT_EQ(second.masks[0][1].contours.at(0).start, (swf::PointF{100, 0}));
+    EXPECT_TRUE(second.masks[1].empty());
 }

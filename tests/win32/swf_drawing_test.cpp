@@ -138,6 +138,20 @@ TEST(SwfDrawing, CurvedFiguresStrokesAndAlpha)
     EXPECT_TRUE(ColourAt(canvas, 200 + 75, 25 + 75, RGB(240, 240, 240), 4));
 }
 
+TEST(SwfDrawing, MasksShowWhatTheyCoverOnly)
+{
+    swf::Player player(Load(MaskedMovie().Plain()));
+    MovieCanvas canvas;
+    canvas.Resize(400, 300);
+    canvas.Draw(player.BuildFrame());
+    EXPECT_TRUE(ColourAt(canvas, 200, 150, RGB(255, 0, 0)));   // red through the mask
+    EXPECT_TRUE(ColourAt(canvas, 152, 102, RGB(255, 0, 0)));
+    EXPECT_TRUE(ColourAt(canvas, 147, 150, RGB(0, 0, 255)));   // red rectangle outside the mask
+    EXPECT_TRUE(ColourAt(canvas, 100, 100, RGB(0, 0, 255)));
+    EXPECT_TRUE(ColourAt(canvas, 340, 270, RGB(0, 255, 0)));   // not masked
+    EXPECT_TRUE(ColourAt(canvas, 310, 235, RGB(0, 255, 0)));
+}
+
 TEST(SwfDrawing, BlankAndResizeKeepNoHandles)
 {
     swf::Player player(Load(KitchenSink().Plain()));
