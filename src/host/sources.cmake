@@ -37,3 +37,5 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RichText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FontDialog.cpp
 )
+# Flash movie frames drawn with GDI+
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SwfGdiPlus.cpp)
