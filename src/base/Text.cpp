@@ -84,6 +84,13 @@ std::wstring UpperCase(std::wstring_view text)
     return upper;
 }
 
+std::wstring LowerCase(std::wstring_view text)
+{
+    std::wstring lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerLetter);
+    return lower;
+}
+
 bool IsBlank(std::wstring_view text) { return text.find_first_not_of(L' ') == std::wstring_view::npos; }
 
 std::wstring TrimBlanks(std::wstring_view text)
@@ -125,4 +132,27 @@ bool ParseNumber(const std::wstring& text, double& value)
     value = std::wcstod(text.c_str(), &end);
     while (end && *end == L' ') ++end;
     return end && *end == L'\0';
+}
+
+bool MatchesWildcard(std::wstring_view wildcard, std::wstring_view name)
+{
+    // Walks both once, going back to the last "*" on a mismatch.
+    std::size_t w = 0, n = 0, starAt = std::wstring_view::npos, resumeAt = 0;
+    while (n < name.size()) {
+        if (w < wildcard.size() && wildcard[w] == L'*') {
+            starAt = w++;
+            resumeAt = n;
+        } else if (w < wildcard.size() &&
+                   (wildcard[w] == L'?' || LowerLetter(wildcard[w]) == LowerLetter(name[n]))) {
+            ++w;
+            ++n;
+        } else if (starAt != std::wstring_view::npos) {
+            w = starAt + 1;
+            n = ++resumeAt;
+        } else {
+            return false;
+        }
+    }
+    while (w < wildcard.size() && wildcard[w] == L'*') ++w;
+    return w == wildcard.size();
 }

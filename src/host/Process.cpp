@@ -71,10 +71,10 @@ bool HasEnded(HANDLE process)
 
 } // namespace
 
-DWORD StartProcess(const std::wstring& commandLine, int windowStyle)
+StartedProgram StartProgram(const std::wstring& commandLine, int windowStyle)
 {
     const std::optional<WORD> show = ShowCommandFor(windowStyle);
-    if (!show || commandLine.empty()) return 0;
+    if (!show || commandLine.empty()) return {};
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -83,12 +83,12 @@ DWORD StartProcess(const std::wstring& commandLine, int windowStyle)
     // CreateProcessW may write into the command line.
     std::vector<wchar_t> command(commandLine.begin(), commandLine.end());
     command.push_back(L'\0');
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 0;
-    // Only the task id is handed out; whoever needs a handle opens one from it.
-    UniqueKernelHandle process(pi.hProcess);
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
     UniqueKernelHandle thread(pi.hThread);
-    return pi.dwProcessId;
+    return StartedProgram{pi.dwProcessId, UniqueKernelHandle(pi.hProcess)};
 }
+
+DWORD StartProcess(const std::wstring& commandLine, int windowStyle) { return StartProgram(commandLine, windowStyle).Id; }
 
 std::intptr_t ShellOpen(HWND owner, const std::wstring& file, const std::wstring& params, const std::wstring& dir,
                         int showCmd)

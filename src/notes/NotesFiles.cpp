@@ -24,11 +24,4 @@ std::wstring NotesTitleName(std::wstring_view presentationFileName)
     return LowerCase(presentationFileName.substr(0, presentationFileName.find(L'.')));
 }
 
-std::wstring LowerCase(std::wstring_view text)
-{
-    std::wstring lower(text);
-    for (wchar_t& c : lower) c = LowerLetter(c);
-    return lower;
-}
-
 } // namespace notes

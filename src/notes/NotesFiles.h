@@ -18,7 +18,4 @@ std::wstring GuidePath(std::wstring_view programFolder, std::wstring_view langCo
 // ".", in lower case (the whole name when it has none).
 std::wstring NotesTitleName(std::wstring_view presentationFileName);
 
-// Lower case, letter by letter, as the title strip shows paths.
-std::wstring LowerCase(std::wstring_view text);
-
 } // namespace notes

@@ -72,7 +72,7 @@ void frmEdit::Form_Load()
     } else if (mode_ == 3) {
         filePath_ = notes::GuidePath(shared.ProgramFolder, shared.LangCode);
         LoadText(filePath_);
-        SetStrip(notes::LowerCase(filePath_));
+        SetStrip(LowerCase(filePath_));
     }
 
     const auto& pictures = NotesEditorPictures();

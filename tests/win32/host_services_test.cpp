@@ -10,6 +10,7 @@
 #include "host/Form.h"
 #include "host/Screen.h"
 #include "host/Settings.h"
+#include "host/Sound.h"
 #include "host/TextFile.h"
 
 using testsupport::ScratchFolder;
@@ -148,3 +149,33 @@ TEST(HostDpiChild, FormsUseTheScreenResolution)
     EXPECT_EQ(r.right - r.left, 2 * dpi);
     EXPECT_DOUBLE_EQ(form.Width(), 2880);
 }
+
+TEST(HostSound, ASoundStartsAndStopsWithoutHoldingTheProgram)
+{
+    ScratchFolder folder{L"sound"};
+    std::string wave = "RIFF";
+    auto put = [&](unsigned value, int bytes) {
+        for (int i = 0; i < bytes; ++i) wave += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    const unsigned samples = 16000; // two seconds
+    put(36 + samples, 4);
+    wave += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(8000, 4);
+    put(8000, 4);
+    put(1, 2);
+    put(8, 2);
+    wave += "data";
+    put(samples, 4);
+    for (unsigned i = 0; i < samples; ++i) wave += static_cast<char>(i % 20 < 10 ? 0x30 : 0xD0);
+    ASSERT_TRUE(testsupport::WriteBytes(folder / L"ding.wav", wave));
+
+    const DWORD start = GetTickCount();
+    host::PlaySoundAsync(folder / L"ding.wav"); // may fail where there is no sound device
+    host::StopSound();
+    host::StopSound();
+    EXPECT_LT(GetTickCount() - start, 1000u) << "neither start nor stop waits for the sound";
+}
+

@@ -230,6 +230,40 @@ TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnceAndGuideOpensThenClosesTheNo
     EXPECT_FALSE(shared.ProcessHandle);
 }
 
+TEST_F(ShowBarTest, TheBarStillHidesAndReturnsWhileTheNotesAreOpen)
+{
+    frmShow& bar = Open();
+    titles->assign({L"Slide Show - talk.ppt"});
+    ASSERT_TRUE(WaitFor([&] { return bar.ShowSeen() && bar.Timer1.Enabled(); }, 5000));
+    shared.NotesOpen = 0;
+    shared.NotesDirty = false;
+    // A real click on Guide, then one in the notes' text.
+    auto click = [](HWND hwnd) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        host::SleepPumping(300);
+    };
+    SetCursorPos(400, 2);
+    ASSERT_TRUE(WaitFor([&] { return bar.Top() == 0; }, 2000));
+    click(bar.cmd(3).hwnd());
+    ASSERT_NE(notes::LoadedEditor(), nullptr);
+    click(notes::LoadedEditor()->Rich1->hwnd());
+    // Seen on the screen: the blue panel in the row under the buttons.
+    auto inView = [] { return testsupport::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) / 2, 30) == RGB(0, 0, 192); };
+    for (int round = 0; round < 2; ++round) {
+        SetCursorPos(400, 300);
+        EXPECT_TRUE(WaitFor([&] { return bar.Top() < 0 && !inView(); }, 2000)) << "hides " << round;
+        SetCursorPos(400, 2);
+        EXPECT_TRUE(WaitFor([&] { return bar.Top() == 0 && inView(); }, 2000)) << "returns " << round;
+        SetForegroundWindow(notes::LoadedEditor()->hwnd());
+    }
+    bar.cmd_Click(3);
+    host::ReleasePending();
+}
+
 TEST_F(ShowBarTest, SecondGuidePressWithUnsavedTypingAsksAndNoKeepsTheNotes)
 {
     frmShow& bar = Open();
