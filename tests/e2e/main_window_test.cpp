@@ -228,3 +228,76 @@ TEST(MainBrowser, DriveChangeOpensTheDriveOrFallsBackWhenItIsNotReady)
     EXPECT_EQ(Lower(WindowText(drives)).substr(0, 2), L"z:");
     EXPECT_EQ(Lower(WindowText(app.Directory())).substr(0, 3), L"z:\\");
 }
+
+namespace {
+
+int SelectedRow(const VistoraApp& app)
+{
+    return static_cast<int>(SendMessageW(app.List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ClickRow(const VistoraApp& app, int row)
+{
+    const RECT r = app.RowRect(row);
+    VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
+}
+
+// Double-clicks entry i of the folder list, as the list box reports it to its frame.
+void EnterFolderEntry(HWND folderList, int index)
+{
+    HWND box = GetWindow(folderList, GW_CHILD);
+    SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(folderList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
+}
+
+// Vistora.opt naming a folder to start in.
+std::string OptionsFor(const std::wstring& folder)
+{
+    std::string opt = "ENG\r\n";
+    for (wchar_t c : folder) opt += static_cast<char>(c);
+    return opt + "\r\n";
+}
+
+} // namespace
+
+TEST(MainBrowser, BackInTheFolderShownTheClickedRowStaysChosen)
+{
+    e2e::ForgetSettings();
+    // Q: points at a folder that does not exist, as a drive without its medium would.
+    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
+    struct Unmap {
+        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
+    } unmap;
+    testsupport::ScratchFolder talks(L"talks");
+    for (const wchar_t* name : {L"a.ppt", L"b.ppt", L"c.ppt"}) WriteBytes(talks / name, "slides");
+    CreateDirectoryW((talks / L"sub").c_str(), nullptr);
+    VistoraApp app;
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
+    ASSERT_NE(app.StartAndWait(), nullptr);
+    ASSERT_EQ(app.RowCount(), 3);
+    ASSERT_EQ(SelectedRow(app), 2) << "the last row starts selected";
+    ClickRow(app, 0);
+    ASSERT_TRUE(WaitFor([&] { return app.StatusText(2) == L"Selected: A.ppt"; }, 3000));
+    ASSERT_EQ(SelectedRow(app), 0);
+
+    // A failed drive pick returns to the folder shown: no folder change, no refill.
+    PickDrive(GetDlgItem(app.Main(), e2e::IdDrive), L'Q');
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks.path()));
+    EXPECT_EQ(SelectedRow(app), 0) << "after the failed drive pick";
+
+    // Double-click and Enter on the folder already shown.
+    HWND box = GetWindow(app.Directory(), GW_CHILD);
+    const int current = static_cast<int>(SendMessageW(box, LB_GETCURSEL, 0, 0));
+    ASSERT_EQ(current, static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0)) - 2) << "sub follows the folder shown";
+    EnterFolderEntry(app.Directory(), current);
+    EXPECT_EQ(SelectedRow(app), 0) << "after a double-click on the folder shown";
+    SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(SelectedRow(app), 0) << "after Enter on the folder shown";
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks.path()));
+    EXPECT_EQ(app.StatusText(2), L"Selected: A.ppt");
+
+    // A real move still refills: the subfolder holds no presentation.
+    EnterFolderEntry(app.Directory(), current + 1);
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks / L"sub"));
+    EXPECT_EQ(app.RowCount(), 0);
+}

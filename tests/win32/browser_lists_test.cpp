@@ -395,6 +395,15 @@ TEST(BrowserFolderList, AncestorsOpenSubfoldersClosedAndEntering)
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(folders.Path(), talks.folder.path());
 
+    // Double-click or Enter on the folder already shown changes nothing.
+    SendMessageW(folders.inner(), LB_SETCURSEL, current, 0);
+    SendMessageW(folders.hwnd(), WM_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), reinterpret_cast<LPARAM>(folders.inner()));
+    SendMessageW(folders.inner(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(folders.Enter(current));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(folders.Path(), talks.folder.path());
+    EXPECT_EQ(folders.SelectedIndex(), current);
+
     // A subfolder that vanished before it was entered: no change, the list is read again.
     const int alpha = current + 1;
     ASSERT_TRUE(RemoveDirectoryW((talks.folder / L"alpha").c_str()));
