@@ -76,12 +76,7 @@ void frmMain::lvDir_Click()
     cmd(MainButton::EditShow).SetEnabled(UpperCase(name).find(L".PPT") != std::wstring::npos);
 }
 
-void frmMain::lvDir_DblClick()
-{
-    // Without a selected row (an empty folder) there is nothing to show.
-    if (lvDir.SelectedIndex() < 0) return;
-    GO_Show();
-}
+void frmMain::lvDir_DblClick() { GO_Show(); }
 
 void frmMain::SelectShowFile()
 {

@@ -250,6 +250,20 @@ void EnterFolderEntry(HWND folderList, int index)
     SendMessageW(folderList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
 }
 
+// The visible top-level windows, in a fixed order.
+std::vector<HWND> VisibleWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::sort(windows.begin(), windows.end());
+    return windows;
+}
+
 // Vistora.opt naming a folder to start in.
 std::string OptionsFor(const std::wstring& folder)
 {
@@ -300,4 +314,39 @@ TEST(MainBrowser, BackInTheFolderShownTheClickedRowStaysChosen)
     EnterFolderEntry(app.Directory(), current + 1);
     EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks / L"sub"));
     EXPECT_EQ(app.RowCount(), 0);
+}
+
+TEST(MainBrowser, StartAndEditDoNothingWithoutASelectedRow)
+{
+    e2e::ForgetSettings();
+    testsupport::ScratchFolder talks(L"talks");
+    WriteBytes(talks / L"talk.ppt", "slides");
+    CreateDirectoryW((talks / L"empty").c_str(), nullptr);
+    testsupport::ScratchFolder logs(L"peerlog");
+    SetEnvironmentVariableW(L"VISTORA_PEER_LOG", (logs / L"open.log").c_str());
+    struct Unset {
+        ~Unset() { SetEnvironmentVariableW(L"VISTORA_PEER_LOG", nullptr); }
+    } unset;
+    e2e::ClassOverride editor(L".ppt", e2e::PeerProgram(L"peer_browser.exe"));
+    VistoraApp app(true, false);
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
+    HWND main = app.StartAndWait();
+    ASSERT_NE(main, nullptr);
+    ClickRow(app, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(app.Button(9)) != 0; }, 3000));
+
+    // Into the empty subfolder, the last entry of the folder list.
+    HWND box = GetWindow(app.Directory(), GW_CHILD);
+    EnterFolderEntry(app.Directory(), static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0)) - 1);
+    ASSERT_TRUE(WaitFor([&] { return app.RowCount() == 0; }, 3000));
+    ASSERT_EQ(SelectedRow(app), -1);
+    EXPECT_TRUE(IsWindowEnabled(app.Button(1))) << "a refill leaves the buttons as they were";
+    EXPECT_TRUE(IsWindowEnabled(app.Button(9)));
+
+    VistoraApp::Click(app.Button(1));
+    EXPECT_FALSE(WaitFor([&] { return !IsWindowVisible(main); }, 2000)) << "no show was started";
+    const std::vector<HWND> before = VisibleWindows();
+    VistoraApp::Click(app.Button(9));
+    EXPECT_FALSE(WaitFor([&] { return VisibleWindows() != before; }, 2000)) << "nothing was opened for editing";
+    EXPECT_TRUE(testsupport::ReadBytes(logs / L"open.log").empty());
 }
