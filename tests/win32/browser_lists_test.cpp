@@ -195,11 +195,14 @@ TEST(BrowserFileList, MatchesSortsAndLeavesOutFoldersAndHiddenFiles)
     files.SetPattern(L"*.PPT;MY*;*.ppt");
     EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"MY TALK.PPT"}));
 
-    // Empty pieces are skipped; an empty pattern lists every plain file.
+    // Empty pieces are skipped; a pattern without any wildcard lists nothing.
     files.SetPattern(L";*.pps;;");
     EXPECT_EQ(Listed(files), (Names{L"intro.pps", L"OUTRO.Pps"}));
-    files.SetPattern(L"");
-    EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"intro.pps", L"MY TALK.PPT", L"notes.txt", L"OUTRO.Pps"}));
+    for (const wchar_t* none : {L"", L";;"}) {
+        files.SetPattern(none);
+        EXPECT_EQ(Listed(files), Names{}) << testing::PrintToString(std::wstring(none));
+        EXPECT_TRUE(files.Refresh()) << "the folder itself is still readable";
+    }
 
     // A file that appears is seen on refresh.
     WriteBytes(talks.folder / L"added.ppt", "new");
