@@ -91,17 +91,26 @@ TEST(MainStart, OptionsFileChoosesLanguageAndFolder)
     }
 }
 
-TEST(MainStart, FolderOnAVanishedDriveOpensTheRootOfC)
+TEST(MainStart, UnusableStartFolderOpensTheRootOfCAndIsSavedAsLowerCaseC)
 {
     e2e::ForgetSettings();
     // Q: points at a folder that does not exist, as a removed drive would.
     ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
-    VistoraApp app;
-    WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nQ:\\talks\r\n");
-    ASSERT_NE(app.StartAndWait(), nullptr);
-    const std::wstring shown = Lower(WindowText(app.Directory()));
-    DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
-    EXPECT_EQ(shown, L"c:\\");
+    struct Unmap {
+        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
+    } unmap;
+    // A vanished drive, and folders that exist but begin with no drive letter: root-relative,
+    // network and relative (to the program folder, where Vistora starts).
+    for (const char* stored : {"Q:\\talks", "\\windows", "\\\\server\\share\\talks", "talks"}) {
+        VistoraApp app;
+        CreateDirectoryW(app.File(L"talks").c_str(), nullptr);
+        WriteBytes(app.File(L"Vistora.opt"), std::string("ENG\r\n") + stored + "\r\n");
+        ASSERT_NE(app.StartAndWait(), nullptr) << stored;
+        EXPECT_EQ(Lower(WindowText(app.Directory())), L"c:\\") << stored;
+        VistoraApp::Click(app.Button(0));
+        ASSERT_TRUE(app.WaitForExit(10000)) << stored;
+        EXPECT_EQ(ReadBytes(app.File(L"Vistora.opt")), "ENG\r\nc:\\\r\n") << stored;
+    }
 }
 
 TEST(MainExit, OrderlyExitWritesTwoLinesAndRemovesTheProbeAnswer)
