@@ -124,8 +124,16 @@ TEST_F(PenOverlayWindowTest, LeftDragDrawsInTheChosenColourAndWidth)
     Drag(image, {{100, 500}, {300, 500}});
     EXPECT_EQ(RedRows(surface, 200, 490, 510), 2);
 
-    // The right button draws nothing; nor do moves without a press.
-    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 600));
+    // A left press while the right button is held draws all the same.
+    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 550));
+    SendMessageW(image, WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, At(100, 550));
+    SendMessageW(image, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, At(300, 550));
+    SendMessageW(image, WM_LBUTTONUP, MK_RBUTTON, At(300, 550));
+    SendMessageW(image, WM_RBUTTONUP, 0, At(300, 550));
+    EXPECT_EQ(RedRows(surface, 200, 540, 560), 2);
+
+    // A right press draws nothing, whichever buttons it finds held; nor do moves without a press.
+    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON | MK_LBUTTON, At(100, 600));
     SendMessageW(image, WM_MOUSEMOVE, MK_RBUTTON, At(300, 600));
     SendMessageW(image, WM_RBUTTONUP, 0, At(300, 600));
     SendMessageW(image, WM_MOUSEMOVE, 0, At(100, 650));
