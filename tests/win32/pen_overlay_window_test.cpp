@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "ButtonWin32Kit.h"
 #include "ShowTestTexts.h"
 #include "app/Shared.h"
 #include "host/MessageLoop.h"
@@ -100,6 +103,31 @@ TEST_F(PenOverlayWindowTest, LoadCoversTheScreenWithThePictureAndLaysOutTheToolb
     EXPECT_EQ(pen.Surface()->PixelAt(10, 10), RGB(0, 255, 0));
     EXPECT_EQ(pen.Surface()->PixelAt(57, 57), RGB(0, 255, 0));
     EXPECT_NE(pen.Surface()->PixelAt(58, 58), RGB(0, 255, 0));
+}
+
+TEST_F(PenOverlayWindowTest, BackButtonShowsItsOwnPictureLeftOfItsCaption)
+{
+    frmPen pen;
+    pen.Load();
+    ZelButtonOXP& back = pen.cmd(0);
+    ASSERT_NE(back.PictureNormal(), nullptr);
+    const buttontest::Snapshot shot(back.hwnd());
+    RECT r{};
+    GetClientRect(back.hwnd(), &r);
+    // The arrow's green (faded at rest), and the caption's black text to the right of it.
+    int greenCount = 0, greenRight = -1, textLeft = r.right;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x) {
+            const COLORREF c = shot.At(x, y);
+            if (GetGValue(c) - GetRValue(c) > 50 && GetGValue(c) - GetBValue(c) > 50) {
+                ++greenCount;
+                greenRight = std::max(greenRight, x);
+            }
+            if (c == RGB(0, 0, 0)) textLeft = std::min(textLeft, x);
+        }
+    EXPECT_GE(greenCount, 40);
+    EXPECT_LT(textLeft, r.right) << "the caption is drawn";
+    EXPECT_GT(textLeft, greenRight) << "the caption follows the picture";
 }
 
 TEST_F(PenOverlayWindowTest, LeftDragDrawsInTheChosenColourAndWidth)
