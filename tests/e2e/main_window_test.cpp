@@ -23,6 +23,29 @@ std::wstring Lower(std::wstring text)
     return text;
 }
 
+// Vistora.opt naming a folder to start in.
+std::string OptionsFor(const std::wstring& folder)
+{
+    std::string opt = "ENG\r\n";
+    for (wchar_t c : folder) opt += static_cast<char>(c);
+    return opt + "\r\n";
+}
+
+// Q: points at a folder that does not exist while this lives, as a drive without its medium
+// (or a removed one) would.
+class MissingDriveQ {
+public:
+    MissingDriveQ() : mapped_(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive") != 0) {}
+    ~MissingDriveQ()
+    {
+        if (mapped_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
+    }
+    bool Mapped() const { return mapped_; }
+
+private:
+    bool mapped_;
+};
+
 } // namespace
 
 TEST(MainStart, MissingLanguageFileEndsTheProgramAndWritesNothing)
@@ -94,11 +117,8 @@ TEST(MainStart, OptionsFileChoosesLanguageAndFolder)
 TEST(MainStart, UnusableStartFolderOpensTheRootOfCAndIsSavedAsLowerCaseC)
 {
     e2e::ForgetSettings();
-    // Q: points at a folder that does not exist, as a removed drive would.
-    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
-    struct Unmap {
-        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
-    } unmap;
+    const MissingDriveQ removed;
+    ASSERT_TRUE(removed.Mapped());
     // A vanished drive, and folders that exist but begin with no drive letter: root-relative,
     // network and relative (to the program folder, where Vistora starts).
     for (const char* stored : {"Q:\\talks", "\\windows", "\\\\server\\share\\talks", "talks"}) {
@@ -169,9 +189,7 @@ TEST(MainBrowser, RowsIconsSizesAndTheRowClick)
     WriteBytes(talks / L"empty.ppt", "");
     WriteBytes(talks / L"notes.txt", "not a presentation");
     VistoraApp app;
-    std::string opt = "ENG\r\n";
-    for (wchar_t c : talks.path()) opt += static_cast<char>(c);
-    WriteBytes(app.File(L"Vistora.opt"), opt + "\r\n");
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
     ASSERT_NE(app.StartAndWait(), nullptr);
     ASSERT_EQ(app.RowCount(), 4);
     std::vector<std::wstring> names;
@@ -218,11 +236,8 @@ void PickDrive(HWND driveList, wchar_t letter)
 TEST(MainBrowser, DriveChangeOpensTheDriveOrFallsBackWhenItIsNotReady)
 {
     e2e::ForgetSettings();
-    // Q: points at a folder that does not exist, as a drive without its medium would.
-    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
-    struct Unmap {
-        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
-    } unmap;
+    const MissingDriveQ notReady;
+    ASSERT_TRUE(notReady.Mapped());
     VistoraApp app;
     WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nc:\\windows\r\n");
     ASSERT_NE(app.StartAndWait(), nullptr);
@@ -273,24 +288,13 @@ std::vector<HWND> VisibleWindows()
     return windows;
 }
 
-// Vistora.opt naming a folder to start in.
-std::string OptionsFor(const std::wstring& folder)
-{
-    std::string opt = "ENG\r\n";
-    for (wchar_t c : folder) opt += static_cast<char>(c);
-    return opt + "\r\n";
-}
-
 } // namespace
 
 TEST(MainBrowser, BackInTheFolderShownTheClickedRowStaysChosen)
 {
     e2e::ForgetSettings();
-    // Q: points at a folder that does not exist, as a drive without its medium would.
-    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
-    struct Unmap {
-        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
-    } unmap;
+    const MissingDriveQ notReady;
+    ASSERT_TRUE(notReady.Mapped());
     testsupport::ScratchFolder talks(L"talks");
     for (const wchar_t* name : {L"a.ppt", L"b.ppt", L"c.ppt"}) WriteBytes(talks / name, "slides");
     CreateDirectoryW((talks / L"sub").c_str(), nullptr);
