@@ -354,11 +354,11 @@ void frmMain::ShowLanguageButton()
 void frmMain::PointBrowserAtStartFolder()
 {
     StartFolder = CurrentFolder;
-    const bool changed = !StartFolder.empty() && SetCurrentDirectoryW(StartFolder.c_str());
+    const bool changed = NamesADrive(StartFolder) && SetCurrentDirectoryW(StartFolder.c_str());
     if (!changed) {
-        SetCurrentDirectoryW(L"c:\\");
-        CurrentFolder = L"c:\\";
-        StartFolder = L"c:\\";
+        SetCurrentDirectoryW(FallbackFolder);
+        CurrentFolder = FallbackFolder;
+        StartFolder = FallbackFolder;
     }
     Drive.SetDrive(StartFolder);
     FilePattern.clear();
@@ -369,7 +369,8 @@ void frmMain::PointBrowserAtStartFolder()
     DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
     Directory.SetPath(n ? std::wstring(current, n) : StartFolder);
     FileDir.SetPath(Directory.Path());
-    CurrentFolder = Directory.Path();
+    // The fallback is kept as written, so that it is saved so.
+    if (changed) CurrentFolder = Directory.Path();
 }
 
 void frmMain::FindTextEditor()

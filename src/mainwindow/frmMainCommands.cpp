@@ -87,6 +87,8 @@ void frmMain::EditLanguageFile()
 
 void frmMain::OpenShowForEditing()
 {
+    // Buttons 1 and 9 stay enabled in a folder without presentations: nothing to open there.
+    if (lvDir.SelectedIndex() < 0) return;
     SelectShowFile();
     host::ShellOpen(hwnd(), L"\"" + shared.ShowFile + L"\"", L"", L"", SW_SHOWNORMAL);
 }
@@ -136,6 +138,8 @@ void frmMain::OpenAboutBox()
 
 void frmMain::GO_Show()
 {
+    // Without a selected row (an empty folder) there is nothing to show.
+    if (lvDir.SelectedIndex() < 0) return;
     shared.HoverIndex = 0;
     SelectShowFile();
     Hide();

@@ -46,11 +46,12 @@ constexpr std::array<ButtonDesign, 7> Designs{{
     {1, L"Exit", 1, 1, 400},
 }};
 
+// A thin frame of 2 pixels a side (a line and a static edge); a dialog frame would take 3.
 host::FormStyle BarStyle()
 {
     host::FormStyle style;
-    style.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
-    style.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    style.style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+    style.exStyle = WS_EX_STATICEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
     style.backColor = PanelColor;
     return style;
 }

@@ -99,11 +99,16 @@ TEST_F(ShowBarTest, LoadsAsTopmostScreenWideBarWithLaidOutButtons)
     const LONG_PTR ex = GetWindowLongPtrW(bar.hwnd(), GWL_EXSTYLE);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
     EXPECT_TRUE(ex & WS_EX_TOOLWINDOW) << "not in the task bar";
-    EXPECT_FALSE(GetWindowLongPtrW(bar.hwnd(), GWL_STYLE) & WS_CAPTION & ~WS_DLGFRAME) << "no title bar";
+    EXPECT_NE(GetWindowLongPtrW(bar.hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
     const RECT r = ScreenRect(bar.hwnd());
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
+    // A thin frame, 2 pixels a side.
+    RECT client{};
+    GetClientRect(bar.hwnd(), &client);
+    EXPECT_EQ(r.right - r.left - client.right, 4);
+    EXPECT_EQ(r.bottom - r.top - client.bottom, 4);
     EXPECT_EQ(bar.BarButtonCount, 7);
     EXPECT_EQ(bar.BarShown, 1);
     EXPECT_EQ(shared.BarHideLimit, 28);
@@ -128,6 +133,18 @@ TEST_F(ShowBarTest, LoadsAsTopmostScreenWideBarWithLaidOutButtons)
     EXPECT_FALSE(bar.cmd(5).Enabled()) << "no special program";
     EXPECT_TRUE(bar.cmd(2).Enabled());
     EXPECT_EQ(GetFocus(), bar.cmd(6).hwnd());
+}
+
+TEST_F(ShowBarTest, OnAScreen1024PixelsWideTheInnerWidthIs15300Twips)
+{
+    ASSERT_EQ(screen::Dpi(), 96) << "the worked example counts 15 twips a pixel";
+    frmShow& bar = Open();
+    // The bar as it would stand on a 1024-pixel screen: 15360 twips wide.
+    bar.Move(0, 0, 15360, bar.Height());
+    EXPECT_DOUBLE_EQ(bar.ScaleWidth(), 15300);
+    const show::BarLayout layout = show::LayoutBar(bar.ScaleWidth(), 7);
+    EXPECT_EQ(layout.ButtonWidthTwips, 2186);
+    EXPECT_EQ(layout.LeftTwips[1], 13041) << "the right-hand Exit";
 }
 
 TEST_F(ShowBarTest, TooltipsAndSpecialButtonFollowTheOptions)
