@@ -17,9 +17,9 @@ declare -A rank=(
   [app]=5         # Shared, the values windows hand to each other
   [about]=6       # windows nobody below opens
   [notes]=6
-  [special]=6     # the picker and the players it opens
-  [show]=7        # the show bar opens the pen, the notes editor and the picker
-  [mainwindow]=8  # opens the show bar, the About box and the guide
+  [special]=7     # the picker and the players it opens; Escape in a player asks the notes editor
+  [show]=8        # the show bar opens the pen, the notes editor and the picker
+  [mainwindow]=9  # opens the show bar, the About box and the guide
 )
 
 status=0
