@@ -289,3 +289,18 @@ inline DWORD GdiObjectCount()
 }
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// A key pressed and let go on the real keyboard: it reaches the focused window of the
+// foreground thread.
+inline void PressKey(WORD key)
+{
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+} // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -28,6 +29,7 @@
 using testsupport::Env;
 using testsupport::GdiObjectCount;
 using testsupport::MessageBoxWatch;
+using testsupport::PressKey;
 using testsupport::ReadBytes;
 using testsupport::RunSelf;
 using testsupport::ScratchFolder;
@@ -206,15 +208,6 @@ void Click(HWND hwnd)
     host::SleepPumping(40);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     host::SleepPumping(150);
-}
-
-void PressKey(WORD key)
-{
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
 }
 
 void Append(const std::wstring& path, const std::string& line) { WriteBytes(path, ReadBytes(path) + line + "\n"); }
@@ -640,19 +633,44 @@ TEST(FlashEscape, AsksBeforeUnsavedNotesAreLostAndNoKeepsThePlayer)
 }
 
 // The second halves of FlashEscape, in a process of their own: they end only through Escape.
-TEST(FlashEscapeChild, EndsTheProgram)
+namespace {
+
+// The folder the parent named, with the texts and the movie set; empty outside a child run.
+std::wstring ChildFolder()
 {
     const std::wstring folder = Env(L"VISTORA_FLASH_ESCAPE");
-    if (folder.empty()) GTEST_SKIP() << "runs only as the child of FlashEscape";
     NumberTheTexts();
     shared.LangCaption[1] = ExitCaption;
     shared.FlashFile = folder + L"\\red square.swf";
-    const std::wstring progress = folder + L"\\progress.txt";
-    const DWORD uiThread = GetCurrentThreadId();
+    return folder;
+}
+
+// Plays the movie modally while another thread drives the player's window. When the program
+// is still there after that, the player is closed and the test fails.
+void PlayUntilTheProgramEnds(const std::function<void(HWND)>& drive)
+{
     std::thread driver([&] {
         HWND w = nullptr;
         if (!WaitFor([&] { return (w = FindFlashWindow()) != nullptr; }, 10000)) return;
         Sleep(300);
+        drive(w);
+        Sleep(5000);
+        PostClick(FindButton(w, ExitCaption));
+    });
+    special::PlayFlash();
+    driver.join();
+    ADD_FAILURE() << "Escape did not end the program";
+}
+
+} // namespace
+
+TEST(FlashEscapeChild, EndsTheProgram)
+{
+    const std::wstring folder = ChildFolder();
+    if (folder.empty()) GTEST_SKIP() << "runs only as the child of FlashEscape";
+    const std::wstring progress = folder + L"\\progress.txt";
+    const DWORD uiThread = GetCurrentThreadId();
+    PlayUntilTheProgramEnds([&](HWND w) {
         const HWND half = FindButton(w, L"1 / 2");
         PostClick(half);
         Sleep(300);
@@ -662,21 +680,13 @@ TEST(FlashEscapeChild, EndsTheProgram)
         if (info.hwndFocus == half) Append(progress, "focus on 1 / 2");
         Append(progress, "escape");
         PressKey(VK_ESCAPE);
-        Sleep(5000);
-        PostClick(FindButton(w, ExitCaption));
     });
-    special::PlayFlash();
-    driver.join();
-    ADD_FAILURE() << "Escape did not end the program";
 }
 
 TEST(FlashEscapeChild, AsksAboutUnsavedNotes)
 {
-    const std::wstring folder = Env(L"VISTORA_FLASH_ESCAPE");
+    const std::wstring folder = ChildFolder();
     if (folder.empty()) GTEST_SKIP() << "runs only as the child of FlashEscape";
-    NumberTheTexts();
-    shared.LangCaption[1] = ExitCaption;
-    shared.FlashFile = folder + L"\\red square.swf";
     shared.ShowFileName = L"TALK.PPT";
     shared.NotesShowFile = folder + L"\\TALK.PPT";
     shared.EditorMode = 2;
@@ -686,10 +696,7 @@ TEST(FlashEscapeChild, AsksAboutUnsavedNotes)
     const HWND editor = notes::LoadedEditor()->hwnd();
     shared.NotesDirty = true;
     const std::wstring progress = folder + L"\\progress.txt";
-    std::thread driver([&] {
-        HWND w = nullptr;
-        if (!WaitFor([&] { return (w = FindFlashWindow()) != nullptr; }, 10000)) return;
-        Sleep(300);
+    PlayUntilTheProgramEnds([&](HWND w) {
         {
             MessageBoxWatch no(IDNO);
             PressKey(VK_ESCAPE);
@@ -702,9 +709,5 @@ TEST(FlashEscapeChild, AsksAboutUnsavedNotes)
         Append(progress, "escape again");
         PressKey(VK_ESCAPE);
         Sleep(5000);
-        PostClick(FindButton(w, ExitCaption));
     });
-    special::PlayFlash();
-    driver.join();
-    ADD_FAILURE() << "Escape did not end the program";
 }
