@@ -301,38 +301,6 @@ protected:
 
 } // namespace
 
-TEST(FlashPlayerControl, DrawsTheWholeStageAndFollowsItsSize)
-{
-    MovieFiles files;
-    ControlHost host;
-    host::FlashPlayer player(host.form->hwnd());
-    SizeInPixels(player, 400, 300);
-    player.SetMovie(files.RedSquare());
-    EXPECT_TRUE(player.HasMovie());
-    EXPECT_TRUE(player.Playing());
-    EXPECT_EQ(player.Movie(), files.RedSquare());
-    {
-        Printed shown(player.hwnd());
-        EXPECT_TRUE(Near(shown.At(150, 150), Red)) << Text(shown.At(150, 150));
-        EXPECT_TRUE(Near(shown.At(50, 50), Blue)) << Text(shown.At(50, 50));
-        EXPECT_TRUE(Near(shown.At(399, 299), Blue)) << Text(shown.At(399, 299));
-    }
-    // Wider than the stage: black bars left and right, the stage 400 pixels wide in the middle.
-    SizeInPixels(player, 900, 300);
-    {
-        Printed shown(player.hwnd());
-        EXPECT_TRUE(Near(shown.At(350, 150), Red)) << Text(shown.At(350, 150));
-        EXPECT_TRUE(Near(shown.At(255, 10), Blue)) << Text(shown.At(255, 10));
-        EXPECT_EQ(shown.At(10, 150), Black);
-        EXPECT_EQ(shown.At(890, 150), Black);
-    }
-    // Through nothing and back.
-    SizeInPixels(player, 0, 0);
-    SizeInPixels(player, 200, 150);
-    Printed shown(player.hwnd());
-    EXPECT_TRUE(Near(shown.At(75, 75), Red)) << Text(shown.At(75, 75));
-}
-
 TEST(FlashPlayerControl, FilesItCannotPlayLeaveItBlackAndStill)
 {
     MovieFiles files;
