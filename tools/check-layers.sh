@@ -17,7 +17,7 @@ declare -A rank=(
   [app]=5         # Shared, the values windows hand to each other
   [about]=6       # windows that open no other window
   [notes]=6
-  [special]=7     # the picker and the players it opens; the flash player's Escape asks the notes
+  [special]=7     # the picker and the players it opens; Escape in a player asks the notes editor
   [show]=8        # the show bar opens the pen, the notes editor and the picker
   [mainwindow]=9  # opens the show bar, the About box and the guide
 )

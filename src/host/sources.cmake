@@ -40,3 +40,8 @@ list(APPEND VISTORA_WIN32_SOURCES
 )
 # Flash movie frames drawn with GDI+
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SwfGdiPlus.cpp)
+# The flash movie control, and keys that reach a window before its controls
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/FlashPlayer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KeyPreview.cpp
+)

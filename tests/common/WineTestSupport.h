@@ -237,3 +237,70 @@ private:
 };
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// An environment variable's value; empty when it is not set.
+inline std::wstring Env(const wchar_t* name)
+{
+    wchar_t buffer[4096];
+    DWORD n = GetEnvironmentVariableW(name, buffer, 4096);
+    return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
+}
+
+// Runs this test program again with a gtest filter and one environment variable set; returns
+// its exit code (999 when it could not start or did not end within the time).
+inline DWORD RunSelf(const std::wstring& filter, const std::wstring& variable, const std::wstring& value,
+                     DWORD timeoutMs = 60000)
+{
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + filter;
+    SetEnvironmentVariableW(variable.c_str(), value.c_str());
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    DWORD code = 999;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+            GetExitCodeProcess(pi.hProcess, &code);
+        else
+            TerminateProcess(pi.hProcess, 999);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    SetEnvironmentVariableW(variable.c_str(), nullptr);
+    return code;
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// The GDI objects this process holds: the system's count, or where the system keeps none (Wine
+// answers 0), the handle values that name a live object (Wine takes a bare table index as one).
+inline DWORD GdiObjectCount()
+{
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
+    DWORD live = 0;
+    for (ULONG_PTR index = 1; index < 0x10000; ++index)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
+    return live;
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// A key pressed and let go on the real keyboard: it reaches the focused window of the
+// foreground thread.
+inline void PressKey(WORD key)
+{
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+} // namespace testsupport

@@ -13,39 +13,9 @@
 #include "host/Sound.h"
 #include "host/TextFile.h"
 
+using testsupport::Env;
+using testsupport::RunSelf;
 using testsupport::ScratchFolder;
-
-namespace {
-
-// Runs this test program again with a filter and one environment variable; returns its exit code.
-DWORD RunSelf(const std::wstring& filter, const std::wstring& variable, const std::wstring& value)
-{
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + filter;
-    SetEnvironmentVariableW(variable.c_str(), value.c_str());
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    DWORD code = 999;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, 60000);
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    SetEnvironmentVariableW(variable.c_str(), nullptr);
-    return code;
-}
-
-std::wstring Env(const wchar_t* name)
-{
-    wchar_t buffer[256];
-    DWORD n = GetEnvironmentVariableW(name, buffer, 256);
-    return n && n < 256 ? std::wstring(buffer, n) : std::wstring();
-}
-
-} // namespace
 
 TEST(HostSettings, DefaultsWhenMissingAndValuesSurviveARestart)
 {

@@ -46,11 +46,7 @@ void ForgetEditPlacement()
 
 void Press(WORD key)
 {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    testsupport::PressKey(key);
     host::SleepPumping(60);
 }
 
