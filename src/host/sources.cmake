@@ -32,3 +32,5 @@ list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ZelButtonOXP.cpp)
 # The registry: the portable reading of text values and the Win32 keys under it
 list(APPEND VISTORA_PORTABLE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/RegistryText.cpp)
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32Registry.cpp)
+# Video playback through DirectShow
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/MediaGraph.cpp)
