@@ -95,7 +95,14 @@ function(add_wine_suites tier exe)
     set_tests_properties(${tier}.${suite} PROPERTIES
       LABELS ${tier} TIMEOUT 300 RESOURCE_LOCK wine
       ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
+    # Suites named Media... or Video... play the clips in <build>/clips.
+    if(suite MATCHES "^(Media|Video)")
+      set_tests_properties(${tier}.${suite} PROPERTIES FIXTURES_REQUIRED video_clips)
+    endif()
   endforeach()
 endfunction()
+# The clips are made with ffmpeg at test time, never downloaded or kept in the repository.
+add_test(NAME video_clips COMMAND ${CMAKE_SOURCE_DIR}/tools/make-clips.sh ${CMAKE_BINARY_DIR}/clips)
+set_tests_properties(video_clips PROPERTIES FIXTURES_SETUP video_clips LABELS "win32;e2e")
 add_wine_suites(win32 win32_tests.exe)
 add_wine_suites(e2e e2e_tests.exe)

@@ -1,5 +1,6 @@
 #include "host/Process.h"
 
+#include "host/ComPtr.h"
 #include "host/Handles.h"
 
 #include <ole2.h>
@@ -43,10 +44,6 @@ private:
     bool initialized_;
 };
 
-struct ComRelease {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-
 struct BstrFree {
     void operator()(BSTR text) const { SysFreeString(text); }
 };
@@ -54,12 +51,8 @@ struct BstrFree {
 // A fresh automation object of the shell each time; false where it is missing or declines.
 bool ControlPanelItemThroughShell(const std::wstring& item)
 {
-    IShellDispatch* raw = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER, IID_IShellDispatch,
-                                reinterpret_cast<void**>(&raw))) ||
-        !raw)
-        return false;
-    const std::unique_ptr<IShellDispatch, ComRelease> shell(raw);
+    const ComPtr<IShellDispatch> shell = CreateComObject<IShellDispatch>(CLSID_Shell, IID_IShellDispatch);
+    if (!shell) return false;
     const std::unique_ptr<OLECHAR, BstrFree> name(SysAllocString(item.c_str()));
     return name && SUCCEEDED(shell->ControlPanelItem(name.get()));
 }

@@ -45,3 +45,5 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FlashPlayer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeyPreview.cpp
 )
+# Video playback through DirectShow
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/MediaGraph.cpp)
