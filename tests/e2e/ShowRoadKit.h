@@ -14,15 +14,20 @@ namespace e2e {
 
 // The bar's buttons have this control id plus their index.
 constexpr int BarButtonId = 200;
+constexpr int WizardButton = 4;
+// The picker's list and buttons (this id plus their index).
+constexpr int PickerListId = 100;
+constexpr int PickerButtonId = 200;
 
 // Vistora's own visible topmost forms: the bar is a thin strip, the overlay covers the screen.
 HWND FindForm(DWORD pid, bool overlay);
 HWND Bar(const VistoraApp& app);
 HWND Overlay(const VistoraApp& app);
+// Vistora's picker: a visible form of the process that holds the list of special programs.
+HWND FindPicker(DWORD pid);
 // The stand-in's show window for a presentation file name, while it is visible.
 HWND ShowWindowOf(const std::wstring& fileName);
-// A child window anywhere below root with this control id.
-HWND ChildById(HWND root, int id);
+using testsupport::ChildById;
 // The labels (statics) below root, from left to right.
 std::vector<HWND> Statics(HWND root);
 int Top(HWND hwnd);
@@ -46,6 +51,11 @@ protected:
     // window of Vistora has been active, so the pointer cannot bring it back for a click.
     void PressBarButton(HWND bar, int index);
     bool MainIsBack();
+    // Opens the picker from the bar; nullptr when it did not show.
+    HWND OpenPicker(HWND bar);
+    // Selects an entry and presses Play.
+    void Pick(HWND picker, const std::wstring& entry);
+    bool PickerGone();
 
     static inline const std::wstring Name = L"MY TALK.PPT";
     testsupport::ScratchFolder talks_{L"talks"};

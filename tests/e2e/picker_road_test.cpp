@@ -19,37 +19,6 @@ using testsupport::WriteBytes;
 
 namespace {
 
-constexpr int PickerListId = 100;
-constexpr int PickerButtonId = 200; // plus the picker button's index
-constexpr int WizardButton = 4;
-
-// Vistora's picker: a visible form of the process that holds the list of special programs.
-HWND FindPicker(DWORD pid)
-{
-    struct Search {
-        DWORD pid;
-        HWND found = nullptr;
-    } search{pid};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (owner != s.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
-            HWND list = GetDlgItem(hwnd, PickerListId);
-            wchar_t listClass[32] = {};
-            if (!list) return TRUE;
-            GetClassNameW(list, listClass, 32);
-            if (lstrcmpiW(listClass, L"ListBox") != 0) return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::vector<std::wstring> ListEntries(HWND list)
 {
     std::vector<std::wstring> entries;
@@ -125,28 +94,6 @@ protected:
         ASSERT_TRUE(WriteBytes(app_.File(L"song.mp3"), "ID3 not really a song"));
         ShowRoadTest::SetUp();
     }
-
-    // Opens the picker from the bar; nullptr when it did not show.
-    HWND OpenPicker(HWND bar)
-    {
-        PressBarButton(bar, WizardButton);
-        HWND picker = nullptr;
-        WaitFor([&] { return (picker = FindPicker(app_.Pid())) != nullptr; }, 5000);
-        return picker;
-    }
-
-    // Selects an entry and presses Play.
-    void Pick(HWND picker, const std::wstring& entry)
-    {
-        HWND list = GetDlgItem(picker, PickerListId);
-        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(entry.c_str()));
-        ASSERT_GE(index, 0) << "listed";
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        VistoraApp::Click(ChildById(picker, PickerButtonId + 1));
-    }
-
-    bool PickerGone() { return WaitFor([&] { return FindPicker(app_.Pid()) == nullptr; }, 3000); }
 
     std::string Log() { return ReadBytes(PeerLog()); }
 
