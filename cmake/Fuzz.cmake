@@ -2,9 +2,10 @@
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
 # The fuzzed readers and the small helpers under them; the rest of the portable code is left out.
 set(FUZZ_CORE_SOURCES ${VISTORA_PORTABLE_SOURCES})
-list(FILTER FUZZ_CORE_SOURCES INCLUDE REGEX "/src/(base|startup)/")
+list(FILTER FUZZ_CORE_SOURCES INCLUDE REGEX "/src/(base|startup|swf)/")
 add_library(fuzz_core STATIC ${FUZZ_CORE_SOURCES})
 vistora_target(fuzz_core)
+target_link_libraries(fuzz_core PUBLIC ZLIB::ZLIB)
 target_compile_options(fuzz_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
 file(GLOB FUZZ_SOURCES ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
 foreach(f ${FUZZ_SOURCES})

@@ -7,13 +7,25 @@ find_package(GTest REQUIRED)
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 vistora_target(unit_tests)
-target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(unit_tests PRIVATE vistora_core brannox_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 
 # The includes of the source tree run down its layers.
 add_test(NAME layers COMMAND ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
 set_tests_properties(layers PROPERTIES LABELS unit)
+
+# The test movies' writer, checked against an independent SWF parser (python3-yaswfp).
+# The distribution's Python, which has the parser; not one that a version manager puts first.
+find_program(SYSTEM_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+add_executable(write_test_movies ${CMAKE_SOURCE_DIR}/tests/swfcheck/write_test_movies.cpp)
+vistora_target(write_test_movies)
+target_include_directories(write_test_movies PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
+target_link_libraries(write_test_movies PRIVATE ZLIB::ZLIB)
+add_test(NAME swf_writer_check
+  COMMAND ${SYSTEM_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/swfcheck/check_with_yaswfp.py
+          $<TARGET_FILE:write_test_movies> ${CMAKE_BINARY_DIR}/swfcheck)
+set_tests_properties(swf_writer_check PROPERTIES LABELS unit)
 
 set(CROSS_DIR ${CMAKE_BINARY_DIR}/cross)
 # The program folder users get holds small executables without debug information.
@@ -37,15 +49,31 @@ if(CLANGXX)
     BUILD_ALWAYS 1
     INSTALL_COMMAND "")
   file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
+  # Each target starts from its own seeds, tests/fuzz/seeds/<target>/, for the seconds given here.
+  set(FUZZ_SECONDS_fuzz_langfile 20)
+  set(FUZZ_SECONDS_fuzz_swf 10)
   foreach(f ${FUZZ_SOURCES})
     get_filename_component(name ${f} NAME_WE)
+    set(seconds 20)
+    if(DEFINED FUZZ_SECONDS_${name})
+      set(seconds ${FUZZ_SECONDS_${name}})
+    endif()
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz/corpus_${name})
     add_test(NAME ${name}
-      COMMAND ${CMAKE_BINARY_DIR}/fuzz/${name} -max_total_time=20 -rss_limit_mb=2048
-              -max_len=1100000 ${CMAKE_BINARY_DIR}/fuzz/corpus_${name} ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds)
+      COMMAND ${CMAKE_BINARY_DIR}/fuzz/${name} -max_total_time=${seconds} -rss_limit_mb=2048
+              -max_len=1100000 ${CMAKE_BINARY_DIR}/fuzz/corpus_${name} ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds/${name})
     set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 120)
   endforeach()
 endif()
+
+# Test data that other programs write, made during the build: notes in pandoc's RTF.
+find_program(PANDOC pandoc REQUIRED)
+set(TESTDATA ${CMAKE_BINARY_DIR}/testdata)
+add_custom_command(OUTPUT ${TESTDATA}/notes-sample.rtf
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TESTDATA}
+  COMMAND ${PANDOC} -s -t rtf -o ${TESTDATA}/notes-sample.rtf ${CMAKE_SOURCE_DIR}/tests/data/notes-sample.md
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/data/notes-sample.md)
+add_custom_target(testdata ALL DEPENDS ${TESTDATA}/notes-sample.rtf)
 
 # Windows tiers: one ctest entry per GoogleTest suite, run under Wine one at a time
 # (they share the display, the pointer and the Wine prefix).
@@ -70,7 +98,14 @@ function(add_wine_suites tier exe)
     set_tests_properties(${tier}.${suite} PROPERTIES
       LABELS ${tier} TIMEOUT 300 RESOURCE_LOCK wine
       ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
+    # Suites named Media... or Video... play the clips in <build>/clips.
+    if(suite MATCHES "^(Media|Video)")
+      set_tests_properties(${tier}.${suite} PROPERTIES FIXTURES_REQUIRED video_clips)
+    endif()
   endforeach()
 endfunction()
+# The clips are made with ffmpeg at test time, never downloaded or kept in the repository.
+add_test(NAME video_clips COMMAND ${CMAKE_SOURCE_DIR}/tools/make-clips.sh ${CMAKE_BINARY_DIR}/clips)
+set_tests_properties(video_clips PROPERTIES FIXTURES_SETUP video_clips LABELS "win32;e2e")
 add_wine_suites(win32 win32_tests.exe)
 add_wine_suites(e2e e2e_tests.exe)

@@ -15,11 +15,11 @@ declare -A rank=(
   [startup]=4     # language file, options, presentation-program locator
   [probe]=4       # brannox: its answer file is read by the main window
   [app]=5         # Shared, the values windows hand to each other
-  [about]=6       # windows nobody below opens
+  [about]=6       # windows that open no other window
   [notes]=6
-  [special]=6     # the picker and the players it opens
-  [show]=7        # the show bar opens the pen, the notes editor and the picker
-  [mainwindow]=8  # opens the show bar, the About box and the guide
+  [special]=7     # the picker and the players it opens; Escape in a player asks the notes editor
+  [show]=8        # the show bar opens the pen, the notes editor and the picker
+  [mainwindow]=9  # opens the show bar, the About box and the guide
 )
 
 status=0

@@ -2,7 +2,12 @@
 # Installs what building, running and testing need on Debian 12; quiet and quick when all is there.
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64
-          xvfb x11-utils imagemagick clang libclang-rt-14-dev)
+          xvfb x11-utils imagemagick clang libclang-rt-14-dev pandoc
+          zlib1g-dev libz-mingw-w64-dev python3-yaswfp
+          # Wine's DirectShow decodes through GStreamer (decodebin and the converters come with
+          # -base); ffmpeg makes the test clips.
+          gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+          gstreamer1.0-plugins-ugly gstreamer1.0-libav ffmpeg)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

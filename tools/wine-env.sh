@@ -14,7 +14,8 @@ vistora_display() {
   [ -n "${DISPLAY:-}" ] && return 0
   local n=90
   while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
-  Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+  # Daemons must not keep a lock or pipe the caller holds open (fds above 2 are closed).
+  Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp -dpi 96 >/dev/null 2>&1 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- &
   VISTORA_STARTED_PIDS+=($!)
   local i
   for i in $(seq 1 100); do
@@ -36,7 +37,7 @@ vistora_prefix() {
       wineserver -w
     fi
   ) 9>"${VISTORA_BUILD}/.wineprefix.lock"
-  wineserver -f -p 30 >/dev/null 2>&1 &
+  wineserver -f -p 30 >/dev/null 2>&1 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- &
   VISTORA_STARTED_PIDS+=($!)
   if [ -x "${VISTORA_TOOLS}/standin/register.sh" ]; then
     "${VISTORA_TOOLS}/standin/register.sh" >/dev/null

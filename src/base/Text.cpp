@@ -1,6 +1,7 @@
 #include "base/Text.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
@@ -83,6 +84,13 @@ std::wstring UpperCase(std::wstring_view text)
     return upper;
 }
 
+std::wstring LowerCase(std::wstring_view text)
+{
+    std::wstring lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerLetter);
+    return lower;
+}
+
 bool IsBlank(std::wstring_view text) { return text.find_first_not_of(L' ') == std::wstring_view::npos; }
 
 std::wstring TrimBlanks(std::wstring_view text)
@@ -105,4 +113,46 @@ std::wstring UpperAscii(std::wstring_view text)
     for (wchar_t& c : upper)
         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
     return upper;
+}
+
+std::wstring NumberText(double value)
+{
+    wchar_t buffer[64];
+    if (value == static_cast<long long>(value))
+        std::swprintf(buffer, 64, L"%lld", static_cast<long long>(value));
+    else
+        std::swprintf(buffer, 64, L"%.2f", value);
+    return buffer;
+}
+
+bool ParseNumber(const std::wstring& text, double& value)
+{
+    if (text.empty()) return false;
+    wchar_t* end = nullptr;
+    value = std::wcstod(text.c_str(), &end);
+    while (end && *end == L' ') ++end;
+    return end && *end == L'\0';
+}
+
+bool MatchesWildcard(std::wstring_view wildcard, std::wstring_view name)
+{
+    // Walks both once, going back to the last "*" on a mismatch.
+    std::size_t w = 0, n = 0, starAt = std::wstring_view::npos, resumeAt = 0;
+    while (n < name.size()) {
+        if (w < wildcard.size() && wildcard[w] == L'*') {
+            starAt = w++;
+            resumeAt = n;
+        } else if (w < wildcard.size() &&
+                   (wildcard[w] == L'?' || LowerLetter(wildcard[w]) == LowerLetter(name[n]))) {
+            ++w;
+            ++n;
+        } else if (starAt != std::wstring_view::npos) {
+            w = starAt + 1;
+            n = ++resumeAt;
+        } else {
+            return false;
+        }
+    }
+    while (w < wildcard.size() && wildcard[w] == L'*') ++w;
+    return w == wildcard.size();
 }

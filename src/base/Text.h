@@ -10,6 +10,15 @@ bool IsBlank(std::wstring_view text);
 std::wstring TrimBlanks(std::wstring_view text);
 std::string_view TrimBlanks(std::string_view text);
 
+// A file name against a wildcard ("*" any run of characters, "?" any one), letters compared
+// without regard to case.
+bool MatchesWildcard(std::wstring_view wildcard, std::wstring_view name);
+
+// Numbers as the settings store keeps them: whole numbers without decimals, others with two.
+std::wstring NumberText(double value);
+// The number a text holds, blanks after it allowed; false when it holds none.
+bool ParseNumber(const std::wstring& text, double& value);
+
 // Upper case for ASCII letters only, the same on every machine whatever its locale: for words
 // the program compares, such as option keys.
 std::wstring UpperAscii(std::wstring_view text);
@@ -18,6 +27,9 @@ std::wstring UpperAscii(std::wstring_view text);
 // basic Cyrillic; every other character is returned unchanged.
 wchar_t UpperLetter(wchar_t c);
 wchar_t LowerLetter(wchar_t c);
+
+// Lower case letter by letter with LowerLetter.
+std::wstring LowerCase(std::wstring_view text);
 
 // Upper case letter by letter with UpperLetter: how file names and window titles are compared.
 std::wstring UpperCase(std::wstring_view text);

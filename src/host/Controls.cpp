@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <unordered_map>
+#include <utility>
 
 #include "host/Form.h"
 #include "host/Input.h"
@@ -152,9 +153,7 @@ void Label::SetColors(COLORREF fore, std::optional<COLORREF> back)
 
 void Label::SetFont(const std::wstring& face, int points, bool bold)
 {
-    font_.reset(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH, face.c_str()));
+    font_ = MakeFont(face, points, bold);
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
@@ -200,6 +199,13 @@ void PictureBox::Refresh()
 double PictureBox::ScaleWidth() const { return ClientTwips(hwnd_).width; }
 double PictureBox::ScaleHeight() const { return ClientTwips(hwnd_).height; }
 
+UniqueFont MakeFont(const std::wstring& face, int points, bool bold)
+{
+    return UniqueFont(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                  FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                  DEFAULT_PITCH, face.c_str()));
+}
+
 TwipsSize ClientTwips(HWND hwnd)
 {
     RECT r{};
@@ -209,11 +215,16 @@ TwipsSize ClientTwips(HWND hwnd)
 
 LRESULT PictureBox::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto mouse = [&](const MouseHandler& handler) {
+    // Down and up events name the one button that went down or up (classic masks), moves
+    // every button held.
+    auto mouse = [&](const MouseHandler& handler, WPARAM buttons) {
         if (handler)
-            handler(ButtonMask(wParam), ShiftMask(wParam), screen::ToTwips(GET_X_LPARAM(lParam)),
+            handler(ButtonMask(buttons), ShiftMask(wParam), screen::ToTwips(GET_X_LPARAM(lParam)),
                     screen::ToTwips(GET_Y_LPARAM(lParam)));
     };
+    const WPARAM changed = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP   ? MK_LBUTTON
+                           : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP ? MK_RBUTTON
+                                                                          : MK_MBUTTON;
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
@@ -234,24 +245,21 @@ LRESULT PictureBox::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN:
         if (msg == WM_LBUTTONDOWN) pressed_ = true;
         SetCapture(hwnd_);
-        mouse(MouseDown);
+        mouse(MouseDown, changed);
         return 0;
-    case WM_MOUSEMOVE: mouse(MouseMove); return 0;
+    case WM_MOUSEMOVE: mouse(MouseMove, wParam); return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        // The button that went up is no longer in wParam; report it the classic way.
-        WPARAM released = msg == WM_LBUTTONUP ? MK_LBUTTON : msg == WM_RBUTTONUP ? MK_RBUTTON : MK_MBUTTON;
+    case WM_MBUTTONUP:
         if (GetCapture() == hwnd_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
-        if (MouseUp)
-            MouseUp(ButtonMask(released), ShiftMask(wParam), screen::ToTwips(GET_X_LPARAM(lParam)),
-                    screen::ToTwips(GET_Y_LPARAM(lParam)));
-        if (msg == WM_LBUTTONUP && pressed_) {
-            pressed_ = false;
-            if (Click) Click();
+        mouse(MouseUp, changed);
+        if (msg == WM_LBUTTONUP && std::exchange(pressed_, false)) {
+            // A click is a press and a release over the same control: sliding off cancels it.
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            if (PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) && Click) Click();
         }
         return 0;
-    }
     case WM_LBUTTONDBLCLK:
         if (DblClick) DblClick();
         return 0;

@@ -57,7 +57,11 @@ struct TwipsSize {
 };
 TwipsSize ClientTwips(HWND hwnd);
 
-// Mouse events of the classic kind: button mask, shift mask, position in twips.
+// A font of that face and size in points at the screen's resolution.
+UniqueFont MakeFont(const std::wstring& face, int points, bool bold = false);
+
+// Mouse events of the classic kind: button mask, shift mask, position in twips. A press or a
+// release names the one button that went down or up; a move, every button held.
 using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
 
 // A text label with its own colours and font.

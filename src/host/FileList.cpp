@@ -25,7 +25,6 @@ std::vector<std::wstring> SplitPattern(const std::wstring& pattern)
         if (end > pos) wildcards.push_back(pattern.substr(pos, end - pos));
         pos = end + 1;
     }
-    if (wildcards.empty()) wildcards.push_back(L"*");
     return wildcards;
 }
 

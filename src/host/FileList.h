@@ -1,7 +1,7 @@
 #pragma once
 // The file list of a folder as a classic file list box keeps it, without a window: the plain
 // files (no folders, hidden or system files) that match any of the ";"-separated wildcards,
-// sorted without regard to case. An empty pattern lists every file.
+// sorted without regard to case. An empty pattern lists nothing.
 #include <windows.h>
 
 #include <functional>
@@ -30,7 +30,7 @@ private:
     std::vector<std::wstring> names_;
 };
 
-// The wildcards of a pattern: split at ";", empty pieces dropped; "*" when none is left.
+// The wildcards of a pattern: split at ";", empty pieces dropped; none for an empty pattern.
 std::vector<std::wstring> SplitPattern(const std::wstring& pattern);
 
 // Calls found for every entry of a folder that matches any of the wildcards (an entry matched

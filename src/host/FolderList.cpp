@@ -48,6 +48,12 @@ bool ReadSubfolders(const std::wstring& folder, std::vector<std::wstring>& names
 
 } // namespace
 
+bool SamePath(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
 std::wstring TidyFolderPath(const std::wstring& path)
 {
     if (path.empty()) return {};
@@ -131,12 +137,14 @@ bool FolderList::Enter(int index)
 {
     if (index < 0 || index >= Count()) return false;
     const std::wstring target = EntryPath(index);
+    const std::wstring before = path_;
     if (!SetPath(target)) {
         // The folder went away or shut us out: show what is there now.
         SetPath(path_);
         return false;
     }
-    if (Change) Change();
+    // Entering the folder already shown reads it again but changes nothing.
+    if (!SamePath(path_, before) && Change) Change();
     return true;
 }
 

@@ -27,8 +27,9 @@ public:
     const std::wstring& EntryText(int index) const { return entries_.at(static_cast<std::size_t>(index)).text; }
     const std::wstring& EntryPath(int index) const { return entries_.at(static_cast<std::size_t>(index)).path; }
     int SelectedIndex() const;
-    // Enters entry i as a double-click does: the path changes and Change is raised. False (and
-    // nothing raised) when the folder can't be read any more; the list is read again then.
+    // Enters entry i as a double-click does: the path changes and Change is raised; the entry
+    // of the folder already shown raises nothing. False (and nothing raised) when the folder
+    // can't be read any more; the list is read again then.
     bool Enter(int index);
 
     // The user entered another folder.
@@ -59,5 +60,7 @@ private:
 // The full, tidy form of a folder path: GetFullPathName's answer without a trailing "\" except
 // at a root. Empty when the path can't be resolved.
 std::wstring TidyFolderPath(const std::wstring& path);
+// Two tidy folder paths name the same folder when they differ at most in case.
+bool SamePath(const std::wstring& a, const std::wstring& b);
 
 } // namespace host

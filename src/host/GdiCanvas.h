@@ -52,6 +52,10 @@ public:
     void SetFont(HFONT font);
     HFONT Font() const { return font_.get(); }
     void CopyTo(HDC target) const;
+    // The bitmap's memory: Height() top-down rows of Width() pixels, 0x00RRGGBB (the top byte is
+    // free for drawing engines that keep alpha there). Call GdiFlush before reading after GDI.
+    std::uint32_t* Pixels() { return bits_; }
+    const std::uint32_t* Pixels() const { return bits_; }
 
 private:
     class SurfaceCanvas : public GdiCanvas {

@@ -1,5 +1,6 @@
 #include "host/Process.h"
 
+#include "host/ComPtr.h"
 #include "host/Handles.h"
 
 #include <ole2.h>
@@ -27,26 +28,6 @@ std::optional<WORD> ShowCommandFor(int windowStyle)
     }
 }
 
-// The shell may hand work to its extensions, which want COM on this thread; joins whatever
-// apartment the thread already has.
-class ComApartment {
-public:
-    ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment()
-    {
-        if (initialized_) CoUninitialize();
-    }
-
-private:
-    bool initialized_;
-};
-
-struct ComRelease {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-
 struct BstrFree {
     void operator()(BSTR text) const { SysFreeString(text); }
 };
@@ -54,12 +35,8 @@ struct BstrFree {
 // A fresh automation object of the shell each time; false where it is missing or declines.
 bool ControlPanelItemThroughShell(const std::wstring& item)
 {
-    IShellDispatch* raw = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER, IID_IShellDispatch,
-                                reinterpret_cast<void**>(&raw))) ||
-        !raw)
-        return false;
-    const std::unique_ptr<IShellDispatch, ComRelease> shell(raw);
+    const ComPtr<IShellDispatch> shell = CreateComObject<IShellDispatch>(CLSID_Shell, IID_IShellDispatch);
+    if (!shell) return false;
     const std::unique_ptr<OLECHAR, BstrFree> name(SysAllocString(item.c_str()));
     return name && SUCCEEDED(shell->ControlPanelItem(name.get()));
 }
@@ -71,10 +48,10 @@ bool HasEnded(HANDLE process)
 
 } // namespace
 
-DWORD StartProcess(const std::wstring& commandLine, int windowStyle)
+StartedProgram StartProgram(const std::wstring& commandLine, int windowStyle)
 {
     const std::optional<WORD> show = ShowCommandFor(windowStyle);
-    if (!show || commandLine.empty()) return 0;
+    if (!show || commandLine.empty()) return {};
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -83,16 +60,17 @@ DWORD StartProcess(const std::wstring& commandLine, int windowStyle)
     // CreateProcessW may write into the command line.
     std::vector<wchar_t> command(commandLine.begin(), commandLine.end());
     command.push_back(L'\0');
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 0;
-    // Only the task id is handed out; whoever needs a handle opens one from it.
-    UniqueKernelHandle process(pi.hProcess);
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
     UniqueKernelHandle thread(pi.hThread);
-    return pi.dwProcessId;
+    return StartedProgram{pi.dwProcessId, UniqueKernelHandle(pi.hProcess)};
 }
+
+DWORD StartProcess(const std::wstring& commandLine, int windowStyle) { return StartProgram(commandLine, windowStyle).Id; }
 
 std::intptr_t ShellOpen(HWND owner, const std::wstring& file, const std::wstring& params, const std::wstring& dir,
                         int showCmd)
 {
+    // The shell may hand work to its extensions, which want COM on this thread.
     ComApartment com;
     const HINSTANCE result = ShellExecuteW(owner, L"open", file.c_str(), params.empty() ? nullptr : params.c_str(),
                                            dir.empty() ? nullptr : dir.c_str(), showCmd);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "host/Handles.h"
+
 namespace host {
 
 // The classic window-style codes a program is started with.
@@ -19,8 +21,18 @@ constexpr int NormalNoFocus = 4;
 constexpr int MinimizedNoFocus = 6;
 } // namespace WindowStyle
 
-// Starts a command line with one of the WindowStyle codes and returns the new process's task id
-// (its process id); 0 when it could not be started or the style is not one of the codes.
+// A started program: its task id and the handle its start returned (kept by whoever ends it
+// later, since a task id may name another process once this one has ended).
+struct StartedProgram {
+    DWORD Id = 0;
+    UniqueKernelHandle Process;
+};
+
+// Starts a command line with one of the WindowStyle codes. Id 0 and no handle when it could not
+// be started or the style is not one of the codes.
+StartedProgram StartProgram(const std::wstring& commandLine, int windowStyle);
+
+// The same, for a caller that needs only the task id (0 when nothing started).
 DWORD StartProcess(const std::wstring& commandLine, int windowStyle);
 
 // Opens a file, document or program the way the shell does; empty params or dir are left out.

@@ -28,12 +28,18 @@ public:
                                      std::uint32_t& type) = 0;
 };
 
+// On 64-bit Windows a 32-bit program's registrations live in a registry view of their own.
+enum class RegistryView {
+    Native, // the view of the running program
+    Bits32, // the view 32-bit programs see
+};
+
 class Registry {
 public:
     virtual ~Registry() = default;
-    // Null when the key is missing or cannot be opened with these access rights.
-    virtual std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path,
-                                                        std::uint32_t access) = 0;
+    // Null when the key is missing from that view or cannot be opened with these access rights.
+    virtual std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path, std::uint32_t access,
+                                                        RegistryView view) = 0;
 };
 
 // A text value, cut at its first NUL; nothing when it is missing, not text, larger than any

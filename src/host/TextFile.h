@@ -14,9 +14,16 @@ std::string ToAnsi(std::wstring_view text);
 // The whole file, or nothing when it can't be opened or read (missing, a folder, locked).
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 
-// Writes the lines, each ending in CR LF, into a temporary file beside the target and then puts
-// it in the target's place in one step, so that a failure midway leaves the old file whole.
+// Writes the bytes into a temporary file beside the target and then puts it in the target's
+// place in one step, so that a failure midway (a full disk, a crash) leaves the old file whole.
+// Returns ERROR_SUCCESS or the system's error code.
+unsigned long WriteFileReplacing(const std::wstring& path, std::string_view bytes);
+
+// The same for lines of ANSI text, each ending in CR LF.
 bool WriteAnsiLines(const std::wstring& path, const std::vector<std::wstring>& lines);
+
+// The system's own words for an error code, without a line end.
+std::wstring SystemErrorText(unsigned long error);
 
 bool FileExists(const std::wstring& path);
 bool DeleteFileQuietly(const std::wstring& path);

@@ -22,9 +22,11 @@ RegistryQuery Win32RegistryKey::QueryValue(const std::wstring& name, std::byte* 
     return result == ERROR_MORE_DATA ? RegistryQuery::MoreData : RegistryQuery::Failed;
 }
 
-std::unique_ptr<RegistryKey> Win32Registry::OpenMachineKey(const std::wstring& path, std::uint32_t access)
+std::unique_ptr<RegistryKey> Win32Registry::OpenMachineKey(const std::wstring& path, std::uint32_t access,
+                                                           RegistryView view)
 {
-    return Win32RegistryKey::Open(HKEY_LOCAL_MACHINE, path, access);
+    const REGSAM viewFlag = view == RegistryView::Bits32 ? KEY_WOW64_32KEY : 0;
+    return Win32RegistryKey::Open(HKEY_LOCAL_MACHINE, path, access | viewFlag);
 }
 
 } // namespace host

@@ -22,7 +22,8 @@ private:
 
 class Win32Registry final : public Registry {
 public:
-    std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path, std::uint32_t access) override;
+    std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path, std::uint32_t access,
+                                                RegistryView view) override;
 };
 
 } // namespace host

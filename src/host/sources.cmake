@@ -6,6 +6,7 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ArtPaint.cpp
@@ -32,3 +33,22 @@ list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ZelButtonOXP.cpp)
 # The registry: the portable reading of text values and the Win32 keys under it
 list(APPEND VISTORA_PORTABLE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/RegistryText.cpp)
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win32Registry.cpp)
+# The rich-text control and the font dialog
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/RichText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FontDialog.cpp
+)
+# Flash movie frames drawn with GDI+
+list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SwfGdiPlus.cpp)
+# The flash movie control, and keys that reach a window before its controls
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/FlashPlayer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KeyPreview.cpp
+)
+# Video playback through DirectShow, and the media-player control over it with its sizes
+# (portable)
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/MediaGraph.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MediaPlayer.cpp
+)
+list(APPEND VISTORA_PORTABLE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/VideoArea.cpp)

@@ -16,3 +16,9 @@ Options ParseOptions(const std::string* bytes, const AnsiDecoder& decode)
     return options;
 }
 
+bool NamesADrive(std::wstring_view folder)
+{
+    if (folder.size() < 2 || folder[1] != L':') return false;
+    const wchar_t letter = folder[0];
+    return (letter >= L'A' && letter <= L'Z') || (letter >= L'a' && letter <= L'z');
+}

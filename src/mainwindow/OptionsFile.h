@@ -14,3 +14,10 @@ struct Options {
 // Reads the two lines, each taken whole. Anything short of two readable lines gives the
 // language "ENG"; the folder keeps what could be read (empty when nothing).
 Options ParseOptions(const std::string* bytes, const AnsiDecoder& decode);
+
+// Where the browser starts when the stored folder can't be used, and what is then saved.
+constexpr wchar_t FallbackFolder[] = L"c:\\";
+
+// A start folder must begin with a drive letter and a colon: its first character names the
+// drive made current. Network, root-relative and relative paths do not.
+bool NamesADrive(std::wstring_view folder);

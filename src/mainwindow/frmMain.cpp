@@ -3,10 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cwchar>
-
 #include "app/Shared.h"
 #include "base/Rounding.h"
+#include "base/Text.h"
 #include "controls/ProgramButtonDesign.h"
 #include "host/ArtPaint.h"
 #include "host/Process.h"
@@ -15,6 +14,7 @@
 #include "host/TextFile.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/OptionsFile.h"
+#include "notes/NotesEditor.h"
 #include "probe/AnswerFile.h"
 #include "resources/art/Pictures.h"
 #include "startup/ConfigFile.h"
@@ -48,26 +48,6 @@ constexpr int HoverPanel = 2;
 constexpr int ReadyText = 28;
 constexpr int FoldersText = 13;
 
-// Numbers kept as text the way the settings store holds them: whole numbers without decimals.
-std::wstring NumberText(double value)
-{
-    wchar_t buffer[64];
-    if (value == static_cast<long long>(value))
-        std::swprintf(buffer, 64, L"%lld", static_cast<long long>(value));
-    else
-        std::swprintf(buffer, 64, L"%.2f", value);
-    return buffer;
-}
-
-bool ParseNumber(const std::wstring& text, double& value)
-{
-    if (text.empty()) return false;
-    wchar_t* end = nullptr;
-    value = std::wcstod(text.c_str(), &end);
-    while (end && *end == L' ') ++end;
-    return end && *end == L'\0';
-}
-
 std::wstring ExecutableFolder()
 {
     std::wstring path(MAX_PATH, L'\0');
@@ -82,12 +62,6 @@ std::wstring ExecutableFolder()
     return path.substr(0, path.find_last_of(L'\\'));
 }
 
-UniqueFont Tahoma(int points, int weight)
-{
-    return UniqueFont(CreateFontW(-MulDiv(points, screen::Dpi(), 72), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                  DEFAULT_PITCH, L"Tahoma"));
-}
 
 } // namespace
 
@@ -144,8 +118,8 @@ void frmMain::LoadPictures()
 void frmMain::CreateControls()
 {
     const HWND self = hwnd();
-    listFont_ = Tahoma(8, FW_NORMAL);
-    titleFont_ = Tahoma(11, FW_BOLD);
+    listFont_ = host::MakeFont(L"Tahoma", 8);
+    titleFont_ = host::MakeFont(L"Tahoma", 11, true);
 
     // Background first: later siblings lie above it.
     Image1 = std::make_unique<host::Image>(self, RGB(236, 233, 216));
@@ -380,11 +354,11 @@ void frmMain::ShowLanguageButton()
 void frmMain::PointBrowserAtStartFolder()
 {
     StartFolder = CurrentFolder;
-    const bool changed = !StartFolder.empty() && SetCurrentDirectoryW(StartFolder.c_str());
+    const bool changed = NamesADrive(StartFolder) && SetCurrentDirectoryW(StartFolder.c_str());
     if (!changed) {
-        SetCurrentDirectoryW(L"c:\\");
-        CurrentFolder = L"c:\\";
-        StartFolder = L"c:\\";
+        SetCurrentDirectoryW(FallbackFolder);
+        CurrentFolder = FallbackFolder;
+        StartFolder = FallbackFolder;
     }
     Drive.SetDrive(StartFolder);
     FilePattern.clear();
@@ -395,7 +369,8 @@ void frmMain::PointBrowserAtStartFolder()
     DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
     Directory.SetPath(n ? std::wstring(current, n) : StartFolder);
     FileDir.SetPath(Directory.Path());
-    CurrentFolder = Directory.Path();
+    // The fallback is kept as written, so that it is saved so.
+    if (changed) CurrentFolder = Directory.Path();
 }
 
 void frmMain::FindTextEditor()
@@ -485,6 +460,7 @@ void frmMain::Form_QueryUnload(bool& cancel)
 
 void frmMain::GO_Exit()
 {
+    if (!notes::CloseEditor()) return;
     // A minimised window reports where its icon sits; keep the restored place.
     double left = Left(), top = Top(), width = Width(), height = Height();
     WINDOWPLACEMENT placement{};

@@ -33,7 +33,9 @@ public:
     ~frmMain() override;
 
     void GO_Resize();
-    [[noreturn]] void GO_Exit();
+    // Saves what the next start needs and ends the program; returns only when the presenter
+    // keeps a notes editor with unsaved typing open.
+    void GO_Exit();
     void GO_Add();
     void GO_Show();
     void WaitForEdit(const std::wstring& path, int windowStyle);

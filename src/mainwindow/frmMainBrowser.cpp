@@ -22,13 +22,16 @@ void frmMain::Drive_Change()
     wchar_t current[MAX_PATH * 2];
     DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
     const std::wstring previous = std::wstring(current, n).substr(0, 2);
+    const std::wstring shown = Directory.Path();
+    // A folder change runs only when the folder list's path really changed: a refill would
+    // move the selection away from the row the user clicked.
     if (Directory.SetPath(Drive.Drive())) {
-        Directory_Change();
+        if (!host::SamePath(Directory.Path(), shown)) Directory_Change();
         return;
     }
     // Not ready (no medium, a lost network drive): back to the drive of the current folder.
     Drive.SetDrive(previous);
-    if (Directory.SetPath(previous)) Directory_Change();
+    if (Directory.SetPath(previous) && !host::SamePath(Directory.Path(), shown)) Directory_Change();
 }
 
 void frmMain::Directory_Change()
@@ -73,12 +76,7 @@ void frmMain::lvDir_Click()
     cmd(MainButton::EditShow).SetEnabled(UpperCase(name).find(L".PPT") != std::wstring::npos);
 }
 
-void frmMain::lvDir_DblClick()
-{
-    // Without a selected row (an empty folder) there is nothing to show.
-    if (lvDir.SelectedIndex() < 0) return;
-    GO_Show();
-}
+void frmMain::lvDir_DblClick() { GO_Show(); }
 
 void frmMain::SelectShowFile()
 {

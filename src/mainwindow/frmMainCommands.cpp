@@ -10,6 +10,7 @@
 #include "host/Screen.h"
 #include "host/TextFile.h"
 #include "mainwindow/frmMain.h"
+#include "notes/NotesEditor.h"
 #include "probe/AnswerFile.h"
 #include "show/frmShow.h"
 
@@ -49,6 +50,7 @@ void frmMain::cmd_Click(int index)
     case MainButton::English: SwitchLanguage(L"ENG", MainButton::OwnLanguage, MainButton::English); break;
     case MainButton::Power: host::OpenControlPanelItem(L"powercfg.cpl"); break;
     case MainButton::EditTexts: EditLanguageFile(); break;
+    case MainButton::Guide: notes::OpenGuide(hwnd()); break;
     case MainButton::EditShow: OpenShowForEditing(); break;
     case MainButton::Presenter: StartPresenter(); break;
     default: break;
@@ -85,6 +87,8 @@ void frmMain::EditLanguageFile()
 
 void frmMain::OpenShowForEditing()
 {
+    // Buttons 1 and 9 stay enabled in a folder without presentations: nothing to open there.
+    if (lvDir.SelectedIndex() < 0) return;
     SelectShowFile();
     host::ShellOpen(hwnd(), L"\"" + shared.ShowFile + L"\"", L"", L"", SW_SHOWNORMAL);
 }
@@ -134,6 +138,8 @@ void frmMain::OpenAboutBox()
 
 void frmMain::GO_Show()
 {
+    // Without a selected row (an empty folder) there is nothing to show.
+    if (lvDir.SelectedIndex() < 0) return;
     shared.HoverIndex = 0;
     SelectShowFile();
     Hide();

@@ -8,6 +8,7 @@
 #include "controls/ProgramButtonDesign.h"
 #include "host/MessageLoop.h"
 #include "host/Screen.h"
+#include "show/BarPictures.h"
 #include "show/ScreenCapture.h"
 
 namespace {
@@ -105,7 +106,10 @@ void frmPen::CreateControls()
         label->Click = [this, i] { LDraw_Click(i); };
         LDraw.Add(i, std::move(label));
     }
-    auto back = std::make_unique<ZelButtonOXP>(Picture1->hwnd(), BackButtonId, L"Back", ProgramButtonDesign(L"Back"));
+    // Back is the one button whose stored design holds its picture.
+    PropertyStore backDesign = ProgramButtonDesign(L"Back");
+    backDesign.Write(L"picn", PenBackButtonPicture());
+    auto back = std::make_unique<ZelButtonOXP>(Picture1->hwnd(), BackButtonId, L"Back", backDesign);
     back->Click = [this] { cmd_Click(0); };
     cmd.Add(0, std::move(back));
 }

@@ -1,7 +1,5 @@
 #include "show/frmShow.h"
 
-#include <mmsystem.h>
-
 #include <array>
 
 #include "app/Shared.h"
@@ -10,7 +8,10 @@
 #include "host/MessageLoop.h"
 #include "host/Process.h"
 #include "host/Screen.h"
+#include "host/Sound.h"
 #include "host/TextFile.h"
+#include "notes/NotesEditor.h"
+#include "special/frmWiz.h"
 #include "show/BarLayout.h"
 #include "show/BarPictures.h"
 #include "show/ScreenCapture.h"
@@ -45,11 +46,12 @@ constexpr std::array<ButtonDesign, 7> Designs{{
     {1, L"Exit", 1, 1, 400},
 }};
 
+// A thin frame of 2 pixels a side (a line and a static edge); a dialog frame would take 3.
 host::FormStyle BarStyle()
 {
     host::FormStyle style;
-    style.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
-    style.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    style.style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+    style.exStyle = WS_EX_STATICEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
     style.backColor = PanelColor;
     return style;
 }
@@ -64,11 +66,10 @@ std::shared_ptr<frmShow>& Current()
 
 } // namespace
 
-frmShow::frmShow(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows, BarPeers peers)
+frmShow::frmShow(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows)
     : host::Form(BarStyle()),
       returnToMain_(std::move(returnToMain)),
-      windows_(windows ? std::move(windows) : std::make_unique<Win32WindowList>()),
-      peers_(std::move(peers))
+      windows_(windows ? std::move(windows) : std::make_unique<Win32WindowList>())
 {
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer2.Tick = [this] { Timer2_Timer(); };
@@ -197,35 +198,43 @@ void frmShow::CloseShowWindow()
 
 void frmShow::Guide()
 {
-    if (!peers_.LoadNotes || !peers_.UnloadNotes) return;
     if (shared.NotesOpen == 0) {
         shared.NotesOpen = 1;
         shared.NotesShowFile = shared.ShowFile;
         shared.EditorMode = 2;
-        peers_.LoadNotes();
-    } else {
+        notes::OpenNotes();
+    } else if (notes::CloseEditor()) {
+        // Unsaved typing closes only when the presenter agrees.
         shared.NotesOpen = 0;
-        peers_.UnloadNotes();
     }
 }
 
 void frmShow::Wizard()
 {
-    if (!peers_.ShowPicker || !peers_.UnloadPicker) return;
     if (shared.PickerOpen == 0) {
         shared.PickerOpen = 1;
         Timer1.SetEnabled(false);
         BarShown = 0;
         Move(0, show::BarHiddenTopTwips);
         shared.HoverIndex = 0;
-        peers_.ShowPicker();
-        if (!Loaded()) return;
-        peers_.UnloadPicker();
+        picker_ = std::make_shared<frmWiz>();
+        picker_->Load();
+        picker_->ShowModal();
+        // The show may have ended meanwhile; the bar is gone then and stays gone.
+        if (!Loaded() || ending_) return;
+        UnloadPicker();
     } else {
         shared.PickerOpen = 0;
-        peers_.UnloadPicker();
+        UnloadPicker();
     }
     Timer1.SetEnabled(true);
+}
+
+void frmShow::UnloadPicker()
+{
+    if (!picker_) return;
+    picker_->Unload();
+    host::ReleaseLater(std::move(picker_));
 }
 
 void frmShow::GO_PicOn()
@@ -323,21 +332,23 @@ void frmShow::End(const std::wstring& statusText)
     Timer1.SetEnabled(false);
     Timer2.SetEnabled(false);
     Timer3.SetEnabled(false);
-    if (shared.SoundPlaying == 1) PlaySoundW(nullptr, nullptr, SND_ASYNC);
+    if (shared.SoundPlaying == 1) host::StopSound();
     if (returnToMain_) returnToMain_(statusText);
     EndPickedProcess();
-    // The overlay goes with the bar; GO_PicOn, waiting for it, sees the bar gone and returns.
+    // The overlay and the picker go with the bar; GO_PicOn and Wizard, waiting for them, see the
+    // bar gone and return.
     if (pen_) pen_->Unload();
+    if (picker_) picker_->Hide();
     Unload();
     if (Current().get() == this) host::ReleaseLater(std::move(Current()));
 }
 
 namespace show {
 
-frmShow& OpenShowBar(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows, BarPeers peers)
+frmShow& OpenShowBar(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows)
 {
     if (Current() && Current()->Loaded()) return *Current();
-    Current() = std::make_shared<frmShow>(std::move(returnToMain), std::move(windows), std::move(peers));
+    Current() = std::make_shared<frmShow>(std::move(returnToMain), std::move(windows));
     Current()->Load();
     return *Current();
 }

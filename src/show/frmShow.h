@@ -14,23 +14,15 @@
 #include "show/WindowList.h"
 
 class frmPen;
+class frmWiz;
 
 // Brings the main window back when the bar ends. The text is for the main window's status
 // line: empty after a normal end, the reason when the show could not be started.
 using ReturnToMain = std::function<void(const std::wstring& statusText)>;
 
-// What the bar's Guide and Wizard buttons open; left empty where those windows are not part
-// of the program, and the buttons then do nothing.
-struct BarPeers {
-    std::function<void()> LoadNotes;   // the notes editor for shared.NotesShowFile, modeless
-    std::function<void()> UnloadNotes;
-    std::function<void()> ShowPicker;  // the special-program picker, modal; returns when it hides
-    std::function<void()> UnloadPicker;
-};
-
 class frmShow : public host::Form {
 public:
-    frmShow(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows, BarPeers peers = {});
+    frmShow(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows);
     ~frmShow() override;
 
     // Ends the bar: stops a playing sound, brings the main window back, ends a program started
@@ -71,14 +63,15 @@ private:
     void CloseShowWindow();
     void Guide();
     void Wizard();
+    void UnloadPicker();
     void End(const std::wstring& statusText);
 
     ReturnToMain returnToMain_;
     std::unique_ptr<WindowList> windows_;
-    BarPeers peers_;
     show::LaunchOnce launch_;
     show::ShowWatch watch_;
     std::shared_ptr<frmPen> pen_;
+    std::shared_ptr<frmWiz> picker_;
     unsigned long showTaskId_ = 0;
     bool ending_ = false;
 };
@@ -87,7 +80,7 @@ namespace show {
 
 // Loads and shows the bar for shared.ShowFile and shared.ShowFileName (the main window has
 // hidden itself). The bar keeps itself alive until it ends; while one is open, it is returned.
-frmShow& OpenShowBar(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows = nullptr, BarPeers peers = {});
+frmShow& OpenShowBar(ReturnToMain returnToMain, std::unique_ptr<WindowList> windows = nullptr);
 
 // The bar while it is loaded; nullptr otherwise.
 frmShow* CurrentShowBar();

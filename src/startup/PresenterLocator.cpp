@@ -5,6 +5,15 @@
 
 #include "base/Text.h"
 
+namespace {
+// A 64-bit program finds a 32-bit presentation program's registration only in the 32-bit view.
+std::unique_ptr<RegistryKey> OpenInEitherView(Registry& registry, const std::wstring& path)
+{
+    if (auto key = registry.OpenMachineKey(path, PresenterKeyAccess, RegistryView::Native)) return key;
+    return registry.OpenMachineKey(path, PresenterKeyAccess, RegistryView::Bits32);
+}
+} // namespace
+
 std::wstring CutPresenterPath(std::wstring_view commandLine)
 {
     constexpr std::wstring_view extension = L".EXE";
@@ -20,14 +29,12 @@ void LocatePresenter(Registry& registry, const FileExistsTest& fileExists,
                      std::wstring& showCommand)
 {
     std::wstring classId;
-    if (auto classKey = registry.OpenMachineKey(
-            L"Software\\Classes\\" L"Powerpoint.Application" L"\\CLSID", PresenterKeyAccess)) {
+    if (auto classKey = OpenInEitherView(registry, L"Software\\Classes\\" L"Powerpoint.Application" L"\\CLSID")) {
         classId = ReadTextValue(*classKey).value_or(L"");
     }
     // Without a class identifier the server key below cannot name a registration.
     if (classId.empty()) return;
-    const auto serverKey = registry.OpenMachineKey(
-        L"Software\\Classes\\CLSID\\" + classId + L"\\LocalServer32", PresenterKeyAccess);
+    const auto serverKey = OpenInEitherView(registry, L"Software\\Classes\\CLSID\\" + classId + L"\\LocalServer32");
     if (!serverKey) return;
 
     const std::wstring path = CutPresenterPath(ReadTextValue(*serverKey).value_or(L""));

@@ -24,7 +24,8 @@ using MessageSink = std::function<void(const std::wstring& text, const std::wstr
 std::wstring CutPresenterPath(std::wstring_view commandLine);
 
 // Sets presenterExe and showCommand when the registered executable exists; reports a missing
-// one through the sink and empties both; leaves both alone when nothing is registered.
+// one through the sink and empties both; leaves both alone when nothing is registered. A key
+// missing from the native registry view is looked for in the 32-bit view.
 void LocatePresenter(Registry& registry, const FileExistsTest& fileExists,
                      const MessageSink& message, std::wstring& presenterExe,
                      std::wstring& showCommand);

@@ -5,10 +5,14 @@
 
 #include <tlhelp32.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
+#include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testsupport {
 
@@ -125,14 +129,17 @@ inline std::string ReadBytes(const std::wstring& path)
     return bytes;
 }
 
-// Finds the first visible top-level window of a process whose class matches (nullptr: any).
-inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr)
+// Finds the first visible top-level window of a process whose class matches (nullptr: any) and
+// that the test accepts (no test: any).
+inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr,
+                              const std::function<bool(HWND)>& accept = {})
 {
     struct Search {
         DWORD pid;
         const wchar_t* cls;
+        const std::function<bool(HWND)>* accept;
         HWND found;
-    } search{pid, className, nullptr};
+    } search{pid, className, &accept, nullptr};
     EnumWindows(
         [](HWND w, LPARAM p) -> BOOL {
             auto* s = reinterpret_cast<Search*>(p);
@@ -144,6 +151,26 @@ inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr)
                 GetClassNameW(w, cls, 256);
                 if (lstrcmpiW(cls, s->cls) != 0) return TRUE;
             }
+            if (*s->accept && !(*s->accept)(w)) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A window anywhere below root with this control id.
+inline HWND ChildById(HWND root, int id)
+{
+    struct Search {
+        int id;
+        HWND found = nullptr;
+    } search{id};
+    EnumChildWindows(
+        root,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (GetDlgCtrlID(w) != s->id) return TRUE;
             s->found = w;
             return FALSE;
         },
@@ -192,4 +219,181 @@ inline bool FileExistsForTest(const std::wstring& path)
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+} // namespace testsupport
+
+namespace testsupport {
+
+// Answers every message box with the given title shown while it lives (from any process),
+// keeping what each said.
+class MessageBoxWatch {
+public:
+    struct Seen {
+        std::wstring text;
+        bool errorIcon = false;
+        bool exclamationIcon = false;
+        bool okOnly = false;
+        bool yesNo = false;
+    };
+
+    explicit MessageBoxWatch(int answer = IDOK, std::wstring title = L"Vistora")
+        : answer_(answer), title_(std::move(title)), thread_([this] {
+              while (!stop_) {
+                  if (HWND box = FindWindowW(L"#32770", title_.c_str())) Answer(box);
+                  Sleep(20);
+              }
+          })
+    {
+    }
+    ~MessageBoxWatch()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    MessageBoxWatch(const MessageBoxWatch&) = delete;
+    MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
+
+    std::vector<Seen> seen() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return seen_;
+    }
+    std::size_t count() const { return seen().size(); }
+
+private:
+    void Answer(HWND box)
+    {
+        Seen s{DialogMessageText(box)};
+        s.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDNO);
+        s.yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDCANCEL);
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+                const auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+                s.errorIcon = icon == LoadIconW(nullptr, IDI_HAND);
+                s.exclamationIcon = icon == LoadIconW(nullptr, IDI_EXCLAMATION);
+            }
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen_.push_back(s);
+        }
+        SendMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer_), 0);
+        WaitFor([&] { return !IsWindow(box); }, 2000);
+    }
+
+    const int answer_;
+    const std::wstring title_;
+    mutable std::mutex mutex_;
+    std::vector<Seen> seen_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// An environment variable's value; empty when it is not set.
+inline std::wstring Env(const wchar_t* name)
+{
+    wchar_t buffer[4096];
+    DWORD n = GetEnvironmentVariableW(name, buffer, 4096);
+    return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
+}
+
+// Runs this test program again with a gtest filter and one environment variable set; returns
+// its exit code (999 when it could not start or did not end within the time).
+inline DWORD RunSelf(const std::wstring& filter, const std::wstring& variable, const std::wstring& value,
+                     DWORD timeoutMs = 60000)
+{
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + filter;
+    SetEnvironmentVariableW(variable.c_str(), value.c_str());
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    DWORD code = 999;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+            GetExitCodeProcess(pi.hProcess, &code);
+        else
+            TerminateProcess(pi.hProcess, 999);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    SetEnvironmentVariableW(variable.c_str(), nullptr);
+    return code;
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// The GDI objects this process holds: the system's count, or where the system keeps none (Wine
+// answers 0), the handle values that name a live object (Wine takes a bare table index as one).
+inline DWORD GdiObjectCount()
+{
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
+    DWORD live = 0;
+    for (ULONG_PTR index = 1; index < 0x10000; ++index)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
+    return live;
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// A key pressed and let go on the real keyboard: it reaches the focused window of the
+// foreground thread.
+inline void PressKey(WORD key)
+{
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// The processes that a process started and that still run.
+inline std::set<DWORD> ProcessesStartedBy(DWORD parent)
+{
+    std::set<DWORD> children;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return children;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ParentProcessID == parent) children.insert(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return children;
+}
+
+inline std::set<HWND> VisibleTopLevelWindows()
+{
+    std::set<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd)) reinterpret_cast<std::set<HWND>*>(param)->insert(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Ends a process a test made start (the control panel, say), and whatever that started in turn.
+inline void EndProcessTree(DWORD processId)
+{
+    for (DWORD child : ProcessesStartedBy(processId)) EndProcessTree(child);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    if (!process) return;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+}
+
 } // namespace testsupport

@@ -104,8 +104,8 @@ std::vector<std::wstring> FolderFiles(const std::wstring& folder)
     return names;
 }
 
-VistoraApp::VistoraApp(bool withLanguageFile, bool withProbe)
-    : folder_(L"vistora-e2e"), probe_(withLanguageFile && withProbe)
+VistoraApp::VistoraApp(bool withLanguageFile, bool withProbe, const std::wstring& folderName)
+    : folder_(folderName), probe_(withLanguageFile && withProbe)
 {
     const std::wstring source = testsupport::ProgramFolder();
     for (const auto& name : FolderFiles(source)) {

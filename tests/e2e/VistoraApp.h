@@ -50,7 +50,8 @@ std::vector<std::wstring> FolderFiles(const std::wstring& folder);
 class VistoraApp {
 public:
     // A fresh program folder holding copies of the built program's files.
-    explicit VistoraApp(bool withLanguageFile = true, bool withProbe = true);
+    explicit VistoraApp(bool withLanguageFile = true, bool withProbe = true,
+                        const std::wstring& folderName = L"vistora-e2e");
     ~VistoraApp();
 
     const std::wstring& Folder() const { return folder_.path(); }

@@ -337,6 +337,13 @@ TEST(MainTitleButtons, FillTheScreenThenMinimise)
     EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != 0; }));
     ShowWindow(main, SW_RESTORE);
     WaitFor([&] { return !IsIconic(main); });
+    // Pressing close, sliding off it and letting go there is no click.
+    const POINT close = Centre(title[0]);
+    VistoraApp::MoveTo(close.x, close.y);
+    VistoraApp::LeftDown();
+    VistoraApp::MoveTo(close.x - 40, close.y + 30);
+    VistoraApp::LeftUp();
+    EXPECT_FALSE(WaitFor([&] { return !app.Running(); }, 1500)) << "the program ended";
     VistoraApp::Click(title[0]);
     EXPECT_TRUE(app.WaitForExit(10000)) << "the close button ends the program";
     EXPECT_TRUE(testsupport::FileExistsForTest(app.File(L"Vistora.opt")));

@@ -23,6 +23,29 @@ std::wstring Lower(std::wstring text)
     return text;
 }
 
+// Vistora.opt naming a folder to start in.
+std::string OptionsFor(const std::wstring& folder)
+{
+    std::string opt = "ENG\r\n";
+    for (wchar_t c : folder) opt += static_cast<char>(c);
+    return opt + "\r\n";
+}
+
+// Q: points at a folder that does not exist while this lives, as a drive without its medium
+// (or a removed one) would.
+class MissingDriveQ {
+public:
+    MissingDriveQ() : mapped_(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive") != 0) {}
+    ~MissingDriveQ()
+    {
+        if (mapped_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
+    }
+    bool Mapped() const { return mapped_; }
+
+private:
+    bool mapped_;
+};
+
 } // namespace
 
 TEST(MainStart, MissingLanguageFileEndsTheProgramAndWritesNothing)
@@ -91,17 +114,23 @@ TEST(MainStart, OptionsFileChoosesLanguageAndFolder)
     }
 }
 
-TEST(MainStart, FolderOnAVanishedDriveOpensTheRootOfC)
+TEST(MainStart, UnusableStartFolderOpensTheRootOfCAndIsSavedAsLowerCaseC)
 {
     e2e::ForgetSettings();
-    // Q: points at a folder that does not exist, as a removed drive would.
-    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
-    VistoraApp app;
-    WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nQ:\\talks\r\n");
-    ASSERT_NE(app.StartAndWait(), nullptr);
-    const std::wstring shown = Lower(WindowText(app.Directory()));
-    DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
-    EXPECT_EQ(shown, L"c:\\");
+    const MissingDriveQ removed;
+    ASSERT_TRUE(removed.Mapped());
+    // A vanished drive, and folders that exist but begin with no drive letter: root-relative,
+    // network and relative (to the program folder, where Vistora starts).
+    for (const char* stored : {"Q:\\talks", "\\windows", "\\\\server\\share\\talks", "talks"}) {
+        VistoraApp app;
+        CreateDirectoryW(app.File(L"talks").c_str(), nullptr);
+        WriteBytes(app.File(L"Vistora.opt"), std::string("ENG\r\n") + stored + "\r\n");
+        ASSERT_NE(app.StartAndWait(), nullptr) << stored;
+        EXPECT_EQ(Lower(WindowText(app.Directory())), L"c:\\") << stored;
+        VistoraApp::Click(app.Button(0));
+        ASSERT_TRUE(app.WaitForExit(10000)) << stored;
+        EXPECT_EQ(ReadBytes(app.File(L"Vistora.opt")), "ENG\r\nc:\\\r\n") << stored;
+    }
 }
 
 TEST(MainExit, OrderlyExitWritesTwoLinesAndRemovesTheProbeAnswer)
@@ -160,9 +189,7 @@ TEST(MainBrowser, RowsIconsSizesAndTheRowClick)
     WriteBytes(talks / L"empty.ppt", "");
     WriteBytes(talks / L"notes.txt", "not a presentation");
     VistoraApp app;
-    std::string opt = "ENG\r\n";
-    for (wchar_t c : talks.path()) opt += static_cast<char>(c);
-    WriteBytes(app.File(L"Vistora.opt"), opt + "\r\n");
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
     ASSERT_NE(app.StartAndWait(), nullptr);
     ASSERT_EQ(app.RowCount(), 4);
     std::vector<std::wstring> names;
@@ -209,11 +236,8 @@ void PickDrive(HWND driveList, wchar_t letter)
 TEST(MainBrowser, DriveChangeOpensTheDriveOrFallsBackWhenItIsNotReady)
 {
     e2e::ForgetSettings();
-    // Q: points at a folder that does not exist, as a drive without its medium would.
-    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive"));
-    struct Unmap {
-        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr); }
-    } unmap;
+    const MissingDriveQ notReady;
+    ASSERT_TRUE(notReady.Mapped());
     VistoraApp app;
     WriteBytes(app.File(L"Vistora.opt"), "ENG\r\nc:\\windows\r\n");
     ASSERT_NE(app.StartAndWait(), nullptr);
@@ -227,4 +251,115 @@ TEST(MainBrowser, DriveChangeOpensTheDriveOrFallsBackWhenItIsNotReady)
     PickDrive(drives, L'Z');
     EXPECT_EQ(Lower(WindowText(drives)).substr(0, 2), L"z:");
     EXPECT_EQ(Lower(WindowText(app.Directory())).substr(0, 3), L"z:\\");
+}
+
+namespace {
+
+int SelectedRow(const VistoraApp& app)
+{
+    return static_cast<int>(SendMessageW(app.List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ClickRow(const VistoraApp& app, int row)
+{
+    const RECT r = app.RowRect(row);
+    VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
+}
+
+// Double-clicks entry i of the folder list, as the list box reports it to its frame.
+void EnterFolderEntry(HWND folderList, int index)
+{
+    HWND box = GetWindow(folderList, GW_CHILD);
+    SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(folderList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
+}
+
+// The visible top-level windows, in a fixed order.
+std::vector<HWND> VisibleWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::sort(windows.begin(), windows.end());
+    return windows;
+}
+
+} // namespace
+
+TEST(MainBrowser, BackInTheFolderShownTheClickedRowStaysChosen)
+{
+    e2e::ForgetSettings();
+    const MissingDriveQ notReady;
+    ASSERT_TRUE(notReady.Mapped());
+    testsupport::ScratchFolder talks(L"talks");
+    for (const wchar_t* name : {L"a.ppt", L"b.ppt", L"c.ppt"}) WriteBytes(talks / name, "slides");
+    CreateDirectoryW((talks / L"sub").c_str(), nullptr);
+    VistoraApp app;
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
+    ASSERT_NE(app.StartAndWait(), nullptr);
+    ASSERT_EQ(app.RowCount(), 3);
+    ASSERT_EQ(SelectedRow(app), 2) << "the last row starts selected";
+    ClickRow(app, 0);
+    ASSERT_TRUE(WaitFor([&] { return app.StatusText(2) == L"Selected: A.ppt"; }, 3000));
+    ASSERT_EQ(SelectedRow(app), 0);
+
+    // A failed drive pick returns to the folder shown: no folder change, no refill.
+    PickDrive(GetDlgItem(app.Main(), e2e::IdDrive), L'Q');
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks.path()));
+    EXPECT_EQ(SelectedRow(app), 0) << "after the failed drive pick";
+
+    // Double-click and Enter on the folder already shown.
+    HWND box = GetWindow(app.Directory(), GW_CHILD);
+    const int current = static_cast<int>(SendMessageW(box, LB_GETCURSEL, 0, 0));
+    ASSERT_EQ(current, static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0)) - 2) << "sub follows the folder shown";
+    EnterFolderEntry(app.Directory(), current);
+    EXPECT_EQ(SelectedRow(app), 0) << "after a double-click on the folder shown";
+    SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(SelectedRow(app), 0) << "after Enter on the folder shown";
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks.path()));
+    EXPECT_EQ(app.StatusText(2), L"Selected: A.ppt");
+
+    // A real move still refills: the subfolder holds no presentation.
+    EnterFolderEntry(app.Directory(), current + 1);
+    EXPECT_EQ(Lower(WindowText(app.Directory())), Lower(talks / L"sub"));
+    EXPECT_EQ(app.RowCount(), 0);
+}
+
+TEST(MainBrowser, StartAndEditDoNothingWithoutASelectedRow)
+{
+    e2e::ForgetSettings();
+    testsupport::ScratchFolder talks(L"talks");
+    WriteBytes(talks / L"talk.ppt", "slides");
+    CreateDirectoryW((talks / L"empty").c_str(), nullptr);
+    testsupport::ScratchFolder logs(L"peerlog");
+    SetEnvironmentVariableW(L"VISTORA_PEER_LOG", (logs / L"open.log").c_str());
+    struct Unset {
+        ~Unset() { SetEnvironmentVariableW(L"VISTORA_PEER_LOG", nullptr); }
+    } unset;
+    e2e::ClassOverride editor(L".ppt", e2e::PeerProgram(L"peer_browser.exe"));
+    VistoraApp app(true, false);
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
+    HWND main = app.StartAndWait();
+    ASSERT_NE(main, nullptr);
+    ClickRow(app, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(app.Button(9)) != 0; }, 3000));
+
+    // Into the empty subfolder, the last entry of the folder list.
+    HWND box = GetWindow(app.Directory(), GW_CHILD);
+    EnterFolderEntry(app.Directory(), static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0)) - 1);
+    ASSERT_TRUE(WaitFor([&] { return app.RowCount() == 0; }, 3000));
+    ASSERT_EQ(SelectedRow(app), -1);
+    EXPECT_TRUE(IsWindowEnabled(app.Button(1))) << "a refill leaves the buttons as they were";
+    EXPECT_TRUE(IsWindowEnabled(app.Button(9)));
+
+    VistoraApp::Click(app.Button(1));
+    EXPECT_FALSE(WaitFor([&] { return !IsWindowVisible(main); }, 2000)) << "no show was started";
+    const std::vector<HWND> before = VisibleWindows();
+    VistoraApp::Click(app.Button(9));
+    EXPECT_FALSE(WaitFor([&] { return VisibleWindows() != before; }, 2000)) << "nothing was opened for editing";
+    EXPECT_TRUE(testsupport::ReadBytes(logs / L"open.log").empty());
 }

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "VistoraApp.h"
+#include "ShowRoadKit.h"
 
 using e2e::VistoraApp;
+using namespace e2e;
 using testsupport::ScreenPixel;
 using testsupport::WaitFor;
 using testsupport::WindowText;
@@ -16,98 +17,9 @@ using testsupport::WriteBytes;
 
 namespace {
 
-constexpr int BarButtonId = 200; // plus the bar button's index
 constexpr int BackButtonId = 100;
 constexpr COLORREF PenRed = RGB(255, 0, 0);
 constexpr COLORREF PenBlack = RGB(0, 0, 0);
-
-struct Found {
-    DWORD pid;
-    bool overlay;
-    HWND hwnd = nullptr;
-};
-
-// Vistora's own top-level forms: the bar is a thin topmost strip, the overlay covers the screen.
-HWND FindForm(DWORD pid, bool overlay)
-{
-    Found found{pid, overlay};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& f = *reinterpret_cast<Found*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (owner != f.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
-            if (!(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) return TRUE;
-            RECT r{};
-            GetWindowRect(hwnd, &r);
-            const bool fullScreen = r.bottom - r.top >= GetSystemMetrics(SM_CYSCREEN);
-            if (fullScreen != f.overlay) return TRUE;
-            f.hwnd = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.hwnd;
-}
-
-HWND Bar(const VistoraApp& app) { return FindForm(app.Pid(), false); }
-HWND Overlay(const VistoraApp& app) { return FindForm(app.Pid(), true); }
-
-HWND ShowWindowOf(const std::wstring& fileName)
-{
-    HWND show = FindWindowW(L"StandInShow", (L"Slide Show - [" + fileName + L"]").c_str());
-    return show && IsWindowVisible(show) ? show : nullptr;
-}
-
-struct ChildSearch {
-    int id;
-    HWND hwnd = nullptr;
-};
-
-HWND ChildById(HWND root, int id)
-{
-    ChildSearch search{id};
-    EnumChildWindows(
-        root,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<ChildSearch*>(param);
-            if (GetDlgCtrlID(hwnd) != s.id) return TRUE;
-            s.hwnd = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hwnd;
-}
-
-// The overlay's labels from left to right: 16 swatches, then the widths "1" to "3".
-std::vector<HWND> Statics(HWND root)
-{
-    std::vector<HWND> statics;
-    EnumChildWindows(
-        root,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            wchar_t cls[32] = {};
-            GetClassNameW(hwnd, cls, 32);
-            if (lstrcmpiW(cls, L"Static") == 0) reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&statics));
-    std::sort(statics.begin(), statics.end(), [](HWND a, HWND b) {
-        RECT ra{}, rb{};
-        GetWindowRect(a, &ra);
-        GetWindowRect(b, &rb);
-        return ra.left < rb.left;
-    });
-    return statics;
-}
-
-int Top(HWND hwnd)
-{
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    return r.top;
-}
 
 int RowsOf(int x, int fromY, int toY, COLORREF colour)
 {
@@ -125,97 +37,8 @@ void Drag(int x0, int y0, int x1, int y1)
     Sleep(200);
 }
 
-// The screen as a 24-bit BMP in the build folder's screens folder, for a person to look at.
-void SaveScreen(const std::wstring& name)
-{
-    const std::wstring folder = testsupport::BuildFolder() + L"\\screens";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    const DWORD stride = ((w * 3 + 3) / 4) * 4;
-    std::string pixels(static_cast<std::size_t>(stride) * h, '\0');
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    GetDIBits(memory, bitmap, 0, h, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    bytes += pixels;
-    WriteBytes(folder + L"\\" + name + L".bmp", bytes);
-}
-
-// A folder with one presentation, a started Vistora showing it, and the row clicked.
-class ShowRoad : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        e2e::ForgetSettings();
-        // Programs the shell starts for the show note their command line here.
-        SetEnvironmentVariableW(L"VISTORA_PEER_LOG", PeerLog().c_str());
-        WriteBytes(talks_ / L"MY TALK.PPT", "slides");
-        std::string opt = "ENG\r\n";
-        for (wchar_t c : talks_.path()) opt += static_cast<char>(c);
-        WriteBytes(app_.File(L"Vistora.opt"), opt + "\r\n");
-        VistoraApp::MoveTo(640, 600);
-        ASSERT_TRUE(app_.Start());
-        ASSERT_NE(app_.WaitForMain(), nullptr);
-        ASSERT_EQ(app_.RowCount(), 1);
-        const RECT r = app_.RowRect(0);
-        VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
-        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(app_.Button(1)) != 0; }, 3000));
-    }
-    void TearDown() override
-    {
-        if (HWND show = ShowWindowOf(Name)) PostMessageW(show, WM_CLOSE, 0, 0);
-        VistoraApp::MoveTo(640, 600);
-        SetEnvironmentVariableW(L"VISTORA_PEER_LOG", nullptr);
-    }
-
-    std::wstring PeerLog() const { return talks_ / L"peer.log"; }
-
-    // Presses the start button; returns the bar once the show's window is up.
-    HWND StartShow()
-    {
-        VistoraApp::Click(app_.Button(1));
-        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(app_.Main()); }, 3000)) << "the main window hides";
-        HWND bar = nullptr;
-        EXPECT_TRUE(WaitFor([&] { return (bar = Bar(app_)) != nullptr; }, 3000)) << "the bar appears";
-        EXPECT_TRUE(WaitFor([&] { return ShowWindowOf(Name) != nullptr; }, 10000)) << "the show starts";
-        // Give the bar's watch time to see the show.
-        testsupport::WaitFor([] { return false; }, 1500);
-        return bar;
-    }
-
-    // Brings the bar into view with the pointer at the top edge and clicks one of its buttons.
-    void ClickBarButton(HWND bar, int index)
-    {
-        VistoraApp::MoveTo(640, 2);
-        EXPECT_TRUE(WaitFor([&] { return Top(bar) == 0; }, 1500));
-        VistoraApp::Click(ChildById(bar, BarButtonId + index));
-    }
-
-    bool MainIsBack() { return WaitFor([&] { return IsWindowVisible(app_.Main()) && !Bar(app_); }, 2000); }
-
-    static inline const std::wstring Name = L"MY TALK.PPT";
-    testsupport::ScratchFolder talks_{L"talks"};
-    VistoraApp app_;
-};
+// The road of one show, in the usual program folder.
+class ShowRoad : public e2e::ShowRoadTest {};
 
 } // namespace
 

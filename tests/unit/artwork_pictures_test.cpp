@@ -107,6 +107,7 @@ TEST(ArtworkPicturesSets, CountsAndSizes)
     ExpectSizes(PickerPictures(), 2, 16, 16, "picker");
     ExpectSizes(VideoPlayerPictures(), 8, 16, 16, "video player");
     ExpectSizes(TitleButtonPictures(), 3, 18, 16, "title buttons");
+    ExpectSizes({PenBackPicture()}, 1, 16, 16, "pen overlay");
     ExpectSizes(ListViewSmallIcons(), 11, 16, 16, "small list icons");
     ExpectSizes(ListViewLargeIcons(), 3, 32, 32, "large list icons");
     EXPECT_EQ(AppIcon().width, 32);
@@ -122,8 +123,9 @@ TEST(ArtworkPicturesSets, ButtonPicturesKeepASilhouetteWhenDisabled)
     // The disabled look paints only pixels that are not bright, so every picture needs
     // enough dark pixels to stay recognisable; and a transparent surround to sit on the face.
     auto dark = [](uint32_t c) { return Alpha(c) > 128 && Red(c) + Green(c) + Blue(c) <= 384; };
+    const std::vector<PixelArt> penOverlay{PenBackPicture()};
     for (const auto* set : {&MainButtonPictures(), &ShowBarPictures(), &NotesEditorPictures(), &PickerPictures(),
-                            &VideoPlayerPictures()})
+                            &VideoPlayerPictures(), &penOverlay})
         for (size_t i = 0; i < set->size(); ++i) {
             const PixelArt& a = (*set)[i];
             EXPECT_GE(CountIf(a, dark), 20) << "picture " << i + 1;

@@ -1,29 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "ShippedFiles.h"
 #include "startup/LangFile.h"
 #include "startup/LangTables.h"
 
-namespace {
-
-const std::filesystem::path ProgramData =
-    std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "src" / "resources" / "program";
-
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
-
 TEST(LangFileShipped, EveryLineEndsInCrLfAndEveryByteIsText)
 {
-    const std::string bytes = ReadBytes(ProgramData / "Vistora.Txt");
+    const std::string bytes = ReadShippedFile("Vistora.Txt");
     ASSERT_FALSE(bytes.empty());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
@@ -41,7 +27,7 @@ TEST(LangFileShipped, EveryLineEndsInCrLfAndEveryByteIsText)
 
 TEST(LangFileShipped, HundredTextLinesWithCaptionsThatFitAButton)
 {
-    const std::string bytes = ReadBytes(ProgramData / "Vistora.Txt");
+    const std::string bytes = ReadShippedFile("Vistora.Txt");
     int textLines = 0;
     for (auto line : SplitLines(bytes))
         if (!line.empty() && line.front() == '"') ++textLines;
@@ -74,11 +60,11 @@ TEST(LangFileShipped, HundredTextLinesWithCaptionsThatFitAButton)
 
 TEST(LangFileShipped, FourOptionsNameThingsTheProgramFolderHolds)
 {
-    const LanguageFile s = ReadConfigText(ReadBytes(ProgramData / "Vistora.Txt"), WidenLatin1, L"C:\\Vistora");
+    const LanguageFile s = ReadConfigText(ReadShippedFile("Vistora.Txt"), WidenLatin1, L"C:\\Vistora");
     EXPECT_EQ(s.OwnFlag, 5);
     EXPECT_EQ(s.DataExtension, L"*.ppt;*.pps");
     EXPECT_EQ(s.TooltipSwitch, L"YES");
     const std::wstring prefix = L"C:\\Vistora\\";
     ASSERT_EQ(s.SpecialProgram.substr(0, prefix.size()), prefix);
-    EXPECT_TRUE(std::filesystem::is_regular_file(ProgramData / s.SpecialProgram.substr(prefix.size())));
+    EXPECT_TRUE(std::filesystem::is_regular_file(ShippedFolder() / s.SpecialProgram.substr(prefix.size())));
 }

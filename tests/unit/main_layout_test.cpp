@@ -93,3 +93,11 @@ TEST(MainOptionsFile, TwoLinesOrEnglish)
     EXPECT_EQ(options.LangCode, L" eng ");
     EXPECT_EQ(options.CurrentFolder, L"c:\\my talks ");
 }
+
+TEST(MainOptionsFile, OnlyAFolderWithADriveLetterCanBeTheStartFolder)
+{
+    for (const wchar_t* usable : {L"c:\\", L"D:\\Talks", L"z:", L"e:talks"}) EXPECT_TRUE(NamesADrive(usable)) << usable;
+    for (const wchar_t* unusable : {L"", L"c", L"\\\\server\\share\\talks", L"\\talks", L"talks", L"1:\\talks",
+                                    L"::\\", L"\u00e9:\\talks"})
+        EXPECT_FALSE(NamesADrive(unusable)) << unusable;
+}

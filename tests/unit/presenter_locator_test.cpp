@@ -58,17 +58,20 @@ std::wstring Read(std::vector<FakeValue> versions)
 constexpr wchar_t ClassPath[] = L"Software\\Classes\\Powerpoint.Application\\CLSID";
 constexpr wchar_t ServerPath[] = L"Software\\Classes\\CLSID\\{0C1D}\\LocalServer32";
 
+// Keys with their default values, in the native view and in the 32-bit view.
 class FakeRegistry final : public Registry {
 public:
     std::map<std::wstring, std::u16string> values;
+    std::map<std::wstring, std::u16string> values32;
     std::vector<std::uint32_t> accessAsked;
 
-    std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path,
-                                                std::uint32_t access) override
+    std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring& path, std::uint32_t access,
+                                                RegistryView view) override
     {
         accessAsked.push_back(access);
-        const auto found = values.find(path);
-        if (found == values.end()) return nullptr;
+        const auto& keys = view == RegistryView::Bits32 ? values32 : values;
+        const auto found = keys.find(path);
+        if (found == keys.end()) return nullptr;
         return std::make_unique<FakeKey>(std::vector<FakeValue>{{Utf16(found->second)}});
     }
 };
@@ -213,4 +216,28 @@ TEST(LocatorAlgorithm, NoRegistrationIsSilent)
         EXPECT_EQ(found.exe, L"before");
         EXPECT_EQ(found.command, L"before");
     }
+}
+
+TEST(LocatorAlgorithm, KeysOnlyInThe32BitViewAreFound)
+{
+    // A 32-bit presentation program on 64-bit Windows: the class id may be seen by both views,
+    // the server key only by 32-bit programs.
+    FakeRegistry serverIn32;
+    serverIn32.values[ClassPath] = u"{0C1D}";
+    serverIn32.values32[ServerPath] = u"C:\\Office32\\POWERPNT.EXE /automation";
+    FakeRegistry bothIn32;
+    bothIn32.values32[ClassPath] = u"{0C1D}";
+    bothIn32.values32[ServerPath] = u"C:\\Office32\\POWERPNT.EXE /automation";
+    for (FakeRegistry* registry : {&serverIn32, &bothIn32}) {
+        const Located found = Locate(*registry, true);
+        EXPECT_EQ(found.exe, L"C:\\Office32\\POWERPNT.EXE");
+        EXPECT_EQ(found.command, L"C:\\Office32\\POWERPNT.EXE /s ");
+        EXPECT_TRUE(found.messages.empty());
+        for (std::uint32_t access : registry->accessAsked) EXPECT_EQ(access, 0x3Fu);
+    }
+
+    // The native view wins where both hold the key.
+    FakeRegistry both = Registered(u"C:\\Office64\\POWERPNT.EXE /automation");
+    both.values32[ServerPath] = u"C:\\Office32\\POWERPNT.EXE /automation";
+    EXPECT_EQ(Locate(both, true).exe, L"C:\\Office64\\POWERPNT.EXE");
 }

@@ -188,7 +188,8 @@ TEST(ArtworkGallery, SavesEveryPictureEnlarged)
     iconRow(TitleButtonPictures());
     const std::vector<PixelArt> lists{ListViewSmallIcons()[ListSmallPresentation - 1],
                                       ListViewSmallIcons()[ListSmallSlideShow - 1],
-                                      ListViewLargeIcons()[ListLargePresentation - 1], AppIcon(), PenCursorArt().art};
+                                      ListViewLargeIcons()[ListLargePresentation - 1], AppIcon(), PenCursorArt().art,
+                                      PenBackPicture()};
     iconRow(lists);
 
     auto scene = [&](const PixelArt& art, int x) {

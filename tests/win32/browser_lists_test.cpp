@@ -195,11 +195,14 @@ TEST(BrowserFileList, MatchesSortsAndLeavesOutFoldersAndHiddenFiles)
     files.SetPattern(L"*.PPT;MY*;*.ppt");
     EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"MY TALK.PPT"}));
 
-    // Empty pieces are skipped; an empty pattern lists every plain file.
+    // Empty pieces are skipped; a pattern without any wildcard lists nothing.
     files.SetPattern(L";*.pps;;");
     EXPECT_EQ(Listed(files), (Names{L"intro.pps", L"OUTRO.Pps"}));
-    files.SetPattern(L"");
-    EXPECT_EQ(Listed(files), (Names{L"empty.ppt", L"intro.pps", L"MY TALK.PPT", L"notes.txt", L"OUTRO.Pps"}));
+    for (const wchar_t* none : {L"", L";;"}) {
+        files.SetPattern(none);
+        EXPECT_EQ(Listed(files), Names{}) << testing::PrintToString(std::wstring(none));
+        EXPECT_TRUE(files.Refresh()) << "the folder itself is still readable";
+    }
 
     // A file that appears is seen on refresh.
     WriteBytes(talks.folder / L"added.ppt", "new");
@@ -394,6 +397,15 @@ TEST(BrowserFolderList, AncestorsOpenSubfoldersClosedAndEntering)
     SendMessageW(folders.inner(), WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(folders.Path(), talks.folder.path());
+
+    // Double-click or Enter on the folder already shown changes nothing.
+    SendMessageW(folders.inner(), LB_SETCURSEL, current, 0);
+    SendMessageW(folders.hwnd(), WM_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), reinterpret_cast<LPARAM>(folders.inner()));
+    SendMessageW(folders.inner(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(folders.Enter(current));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(folders.Path(), talks.folder.path());
+    EXPECT_EQ(folders.SelectedIndex(), current);
 
     // A subfolder that vanished before it was entered: no change, the list is read again.
     const int alpha = current + 1;

@@ -61,6 +61,47 @@ TEST(HostForm, GeometryInTwipsRoundTripsThroughPixels)
     EXPECT_DOUBLE_EQ(box.Width(), 50 * perPixel);
 }
 
+TEST(HostPictureBox, ClickNeedsPressAndReleaseOverTheBoxAndEventsNameTheirButton)
+{
+    RecordingForm form;
+    form.Load();
+    host::PictureBox box(form.hwnd(), RGB(0, 0, 192));
+    SetWindowPos(box.hwnd(), nullptr, 10, 10, 40, 20, SWP_NOZORDER | SWP_NOACTIVATE);
+    int clicks = 0;
+    std::vector<int> downs, ups;
+    box.Click = [&] { ++clicks; };
+    box.MouseDown = [&](int button, int, double, double) { downs.push_back(button); };
+    box.MouseUp = [&](int button, int, double, double) { ups.push_back(button); };
+    auto send = [&](UINT msg, WPARAM keys, int x, int y) { SendMessageW(box.hwnd(), msg, keys, MAKELPARAM(x, y)); };
+
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
+    send(WM_LBUTTONUP, 0, 39, 19);
+    EXPECT_EQ(clicks, 1) << "press and release over the box";
+
+    // Slid off before the release (the box holds the mouse, so the release still reaches it).
+    for (POINT off : {POINT{40, 5}, POINT{-1, 5}, POINT{5, 20}, POINT{5, -30}}) {
+        send(WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
+        send(WM_LBUTTONUP, 0, off.x, off.y);
+    }
+    EXPECT_EQ(clicks, 1) << "no click after sliding off";
+    // Nor does a release without a press of its own click.
+    send(WM_LBUTTONUP, 0, 5, 5);
+    EXPECT_EQ(clicks, 1);
+
+    // A press names its own button, whatever else is held.
+    downs.clear();
+    ups.clear();
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 5, 5);
+    send(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 5, 5);
+    send(WM_MBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_MBUTTON, 5, 5);
+    send(WM_LBUTTONUP, MK_RBUTTON | MK_MBUTTON, 5, 5);
+    send(WM_MBUTTONUP, MK_RBUTTON, 5, 5);
+    send(WM_RBUTTONUP, 0, 5, 5);
+    EXPECT_EQ(downs, (std::vector<int>{2, 1, 4}));
+    EXPECT_EQ(ups, (std::vector<int>{1, 4, 2}));
+    EXPECT_EQ(clicks, 2);
+}
+
 TEST(HostForm, LoadRunsOnceAndUnloadCanBeCancelled)
 {
     RecordingForm form;

@@ -10,41 +10,12 @@
 #include "host/Form.h"
 #include "host/Screen.h"
 #include "host/Settings.h"
+#include "host/Sound.h"
 #include "host/TextFile.h"
 
+using testsupport::Env;
+using testsupport::RunSelf;
 using testsupport::ScratchFolder;
-
-namespace {
-
-// Runs this test program again with a filter and one environment variable; returns its exit code.
-DWORD RunSelf(const std::wstring& filter, const std::wstring& variable, const std::wstring& value)
-{
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + filter;
-    SetEnvironmentVariableW(variable.c_str(), value.c_str());
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    DWORD code = 999;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, 60000);
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    SetEnvironmentVariableW(variable.c_str(), nullptr);
-    return code;
-}
-
-std::wstring Env(const wchar_t* name)
-{
-    wchar_t buffer[256];
-    DWORD n = GetEnvironmentVariableW(name, buffer, 256);
-    return n && n < 256 ? std::wstring(buffer, n) : std::wstring();
-}
-
-} // namespace
 
 TEST(HostSettings, DefaultsWhenMissingAndValuesSurviveARestart)
 {
@@ -148,3 +119,33 @@ TEST(HostDpiChild, FormsUseTheScreenResolution)
     EXPECT_EQ(r.right - r.left, 2 * dpi);
     EXPECT_DOUBLE_EQ(form.Width(), 2880);
 }
+
+TEST(HostSound, ASoundStartsAndStopsWithoutHoldingTheProgram)
+{
+    ScratchFolder folder{L"sound"};
+    std::string wave = "RIFF";
+    auto put = [&](unsigned value, int bytes) {
+        for (int i = 0; i < bytes; ++i) wave += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    const unsigned samples = 16000; // two seconds
+    put(36 + samples, 4);
+    wave += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(8000, 4);
+    put(8000, 4);
+    put(1, 2);
+    put(8, 2);
+    wave += "data";
+    put(samples, 4);
+    for (unsigned i = 0; i < samples; ++i) wave += static_cast<char>(i % 20 < 10 ? 0x30 : 0xD0);
+    ASSERT_TRUE(testsupport::WriteBytes(folder / L"ding.wav", wave));
+
+    const DWORD start = GetTickCount();
+    host::PlaySoundAsync(folder / L"ding.wav"); // may fail where there is no sound device
+    host::StopSound();
+    host::StopSound();
+    EXPECT_LT(GetTickCount() - start, 1000u) << "neither start nor stop waits for the sound";
+}
+

@@ -46,56 +46,34 @@ void SetDefaultText(const std::wstring& path, const std::wstring& text)
 std::wstring ReadMachineDefault(const std::wstring& path)
 {
     host::Win32Registry registry;
-    auto key = registry.OpenMachineKey(path, PresenterKeyAccess);
+    auto key = registry.OpenMachineKey(path, PresenterKeyAccess, RegistryView::Native);
     return key ? ReadTextValue(*key).value_or(L"") : std::wstring(L"<no key>");
 }
 
-// Presses OK on every "Vistora" message box shown while it lives, keeping what they said.
-class MessageBoxWatch {
-public:
-    struct Seen {
-        std::wstring text;
-        bool errorIcon = false;
-        bool okOnly = false;
-    };
+// Runs Wine's (or Windows') reg.exe with these arguments; its exit code, or -1.
+int RunReg(const std::wstring& arguments)
+{
+    std::wstring command = L"reg.exe " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi))
+        return -1;
+    UniqueKernelHandle process(pi.hProcess);
+    UniqueKernelHandle thread(pi.hThread);
+    if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process.get(), &code);
+    return static_cast<int>(code);
+}
 
-    MessageBoxWatch()
-        : thread_([this] {
-              while (!stop_) {
-                  if (HWND box = FindWindowW(L"#32770", L"Vistora")) Answer(box);
-                  Sleep(20);
-              }
-          })
-    {
-    }
-    ~MessageBoxWatch()
-    {
-        stop_ = true;
-        thread_.join();
-    }
-    // Only after the watched call has returned.
-    const std::vector<Seen>& seen() const { return seen_; }
-
-private:
-    void Answer(HWND box)
-    {
-        Seen s{testsupport::DialogMessageText(box)};
-        s.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDNO);
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                s.errorIcon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0))
-                              == LoadIconW(nullptr, IDI_HAND);
-            }
-        }
-        seen_.push_back(s);
-        SendMessageW(box, WM_COMMAND, IDOK, 0);
-        WaitFor([&] { return !IsWindow(box); }, 2000);
-    }
-
-    std::vector<Seen> seen_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
+bool KeyExists(const std::wstring& path, REGSAM view)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
 
 // Each case changes the stand-in's registration and the program-wide values; both come back.
 class LocatorPresenter : public ::testing::Test {
@@ -110,20 +88,28 @@ protected:
     }
     void TearDown() override
     {
+        // What a case wrote into the 32-bit view goes first (it may be the only view there is).
+        HKEY classes = nullptr;
+        if (wrote32_ && RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID", 0,
+                                      KEY_ALL_ACCESS | KEY_WOW64_32KEY, &classes) == ERROR_SUCCESS) {
+            RegDeleteTreeW(classes, classId_.c_str());
+            RegCloseKey(classes);
+        }
         SetDefaultText(ClassKey, classId_);
         SetDefaultText(serverKey_, serverLine_);
     }
 
     // LocatePresenter as start-up calls it, with every message box answered.
-    std::vector<MessageBoxWatch::Seen> Locate()
+    std::vector<testsupport::MessageBoxWatch::Seen> Locate()
     {
-        MessageBoxWatch watch;
+        testsupport::MessageBoxWatch watch;
         LocatePresenter(presenterExe, showCommand);
         return watch.seen();
     }
 
     std::wstring presenterExe;
     std::wstring showCommand;
+    bool wrote32_ = false;
     std::wstring classId_;
     std::wstring serverKey_;
     std::wstring serverLine_;
@@ -203,6 +189,22 @@ TEST_F(LocatorPresenter, NoRegistrationIsSilent)
     ASSERT_EQ(RegDeleteTreeW(HKEY_LOCAL_MACHINE, ClassRoot), ERROR_SUCCESS);
     EXPECT_TRUE(Locate().empty());
     EXPECT_EQ(showCommand, L"");
+}
+
+TEST_F(LocatorPresenter, ServerKeyOnlyInThe32BitViewIsFound)
+{
+    // A 32-bit presentation program on 64-bit Windows: its server key lives where 32-bit
+    // programs see it, written here by reg.exe in the 32-bit view (this prefix has no 32-bit
+    // regedit).
+    ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, serverKey_.c_str()), ERROR_SUCCESS);
+    wrote32_ = true;
+    ASSERT_EQ(RunReg(L"add \"HKLM\\" + serverKey_ + L"\" /ve /d \"" + serverLine_ + L"\" /reg:32 /f"), 0);
+    ASSERT_TRUE(KeyExists(serverKey_, KEY_WOW64_32KEY));
+    ASSERT_FALSE(KeyExists(serverKey_, 0)) << "the native view keeps its own keys";
+
+    EXPECT_TRUE(Locate().empty());
+    EXPECT_EQ(presenterExe, CutPresenterPath(serverLine_));
+    EXPECT_EQ(showCommand, presenterExe + L" /s ");
 }
 
 TEST_F(LocatorPresenter, MissingExecutableIsReportedOnce)

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "ButtonWin32Kit.h"
 #include "ShowTestTexts.h"
 #include "app/Shared.h"
 #include "host/MessageLoop.h"
@@ -102,6 +105,31 @@ TEST_F(PenOverlayWindowTest, LoadCoversTheScreenWithThePictureAndLaysOutTheToolb
     EXPECT_NE(pen.Surface()->PixelAt(58, 58), RGB(0, 255, 0));
 }
 
+TEST_F(PenOverlayWindowTest, BackButtonShowsItsOwnPictureLeftOfItsCaption)
+{
+    frmPen pen;
+    pen.Load();
+    ZelButtonOXP& back = pen.cmd(0);
+    ASSERT_NE(back.PictureNormal(), nullptr);
+    const buttontest::Snapshot shot(back.hwnd());
+    RECT r{};
+    GetClientRect(back.hwnd(), &r);
+    // The arrow's green (faded at rest), and the caption's black text to the right of it.
+    int greenCount = 0, greenRight = -1, textLeft = r.right;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x) {
+            const COLORREF c = shot.At(x, y);
+            if (GetGValue(c) - GetRValue(c) > 50 && GetGValue(c) - GetBValue(c) > 50) {
+                ++greenCount;
+                greenRight = std::max(greenRight, x);
+            }
+            if (c == RGB(0, 0, 0)) textLeft = std::min(textLeft, x);
+        }
+    EXPECT_GE(greenCount, 40);
+    EXPECT_LT(textLeft, r.right) << "the caption is drawn";
+    EXPECT_GT(textLeft, greenRight) << "the caption follows the picture";
+}
+
 TEST_F(PenOverlayWindowTest, LeftDragDrawsInTheChosenColourAndWidth)
 {
     frmPen pen;
@@ -124,8 +152,16 @@ TEST_F(PenOverlayWindowTest, LeftDragDrawsInTheChosenColourAndWidth)
     Drag(image, {{100, 500}, {300, 500}});
     EXPECT_EQ(RedRows(surface, 200, 490, 510), 2);
 
-    // The right button draws nothing; nor do moves without a press.
-    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 600));
+    // A left press while the right button is held draws all the same.
+    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 550));
+    SendMessageW(image, WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, At(100, 550));
+    SendMessageW(image, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, At(300, 550));
+    SendMessageW(image, WM_LBUTTONUP, MK_RBUTTON, At(300, 550));
+    SendMessageW(image, WM_RBUTTONUP, 0, At(300, 550));
+    EXPECT_EQ(RedRows(surface, 200, 540, 560), 2);
+
+    // A right press draws nothing, whichever buttons it finds held; nor do moves without a press.
+    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON | MK_LBUTTON, At(100, 600));
     SendMessageW(image, WM_MOUSEMOVE, MK_RBUTTON, At(300, 600));
     SendMessageW(image, WM_RBUTTONUP, 0, At(300, 600));
     SendMessageW(image, WM_MOUSEMOVE, 0, At(100, 650));

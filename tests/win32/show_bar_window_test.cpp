@@ -11,6 +11,8 @@
 #include "app/Shared.h"
 #include "host/MessageLoop.h"
 #include "host/Screen.h"
+#include "notes/NotesEditor.h"
+#include "notes/frmEdit.h"
 #include "show/BarLayout.h"
 #include "show/frmPen.h"
 #include "show/frmShow.h"
@@ -97,11 +99,16 @@ TEST_F(ShowBarTest, LoadsAsTopmostScreenWideBarWithLaidOutButtons)
     const LONG_PTR ex = GetWindowLongPtrW(bar.hwnd(), GWL_EXSTYLE);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
     EXPECT_TRUE(ex & WS_EX_TOOLWINDOW) << "not in the task bar";
-    EXPECT_FALSE(GetWindowLongPtrW(bar.hwnd(), GWL_STYLE) & WS_CAPTION & ~WS_DLGFRAME) << "no title bar";
+    EXPECT_NE(GetWindowLongPtrW(bar.hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
     const RECT r = ScreenRect(bar.hwnd());
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
+    // A thin frame, 2 pixels a side.
+    RECT client{};
+    GetClientRect(bar.hwnd(), &client);
+    EXPECT_EQ(r.right - r.left - client.right, 4);
+    EXPECT_EQ(r.bottom - r.top - client.bottom, 4);
     EXPECT_EQ(bar.BarButtonCount, 7);
     EXPECT_EQ(bar.BarShown, 1);
     EXPECT_EQ(shared.BarHideLimit, 28);
@@ -126,6 +133,18 @@ TEST_F(ShowBarTest, LoadsAsTopmostScreenWideBarWithLaidOutButtons)
     EXPECT_FALSE(bar.cmd(5).Enabled()) << "no special program";
     EXPECT_TRUE(bar.cmd(2).Enabled());
     EXPECT_EQ(GetFocus(), bar.cmd(6).hwnd());
+}
+
+TEST_F(ShowBarTest, OnAScreen1024PixelsWideTheInnerWidthIs15300Twips)
+{
+    ASSERT_EQ(screen::Dpi(), 96) << "the worked example counts 15 twips a pixel";
+    frmShow& bar = Open();
+    // The bar as it would stand on a 1024-pixel screen: 15360 twips wide.
+    bar.Move(0, 0, 15360, bar.Height());
+    EXPECT_DOUBLE_EQ(bar.ScaleWidth(), 15300);
+    const show::BarLayout layout = show::LayoutBar(bar.ScaleWidth(), 7);
+    EXPECT_EQ(layout.ButtonWidthTwips, 2186);
+    EXPECT_EQ(layout.LeftTwips[1], 13041) << "the right-hand Exit";
 }
 
 TEST_F(ShowBarTest, TooltipsAndSpecialButtonFollowTheOptions)
@@ -190,7 +209,7 @@ TEST_F(ShowBarTest, EscapeOnTheBarEndsItButNotOnAButton)
     EXPECT_EQ(statusText, L"");
 }
 
-TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnce)
+TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnceAndGuideOpensThenClosesTheNotes)
 {
     frmShow& bar = Open();
     std::wstring commandLine = L"\"" + SelfPath() + L"\" --gtest_list_tests";
@@ -204,16 +223,88 @@ TEST_F(ShowBarTest, AnyClickEndsThePickedProgramOnce)
     DuplicateHandle(GetCurrentProcess(), pi.hProcess, GetCurrentProcess(), &watch, 0, FALSE, DUPLICATE_SAME_ACCESS);
     shared.ProcessHandle.reset(pi.hProcess);
 
-    bar.cmd_Click(3); // Guide: nothing else happens without a notes editor
+    shared.NotesOpen = 0;
+    shared.NotesDirty = false;
+    bar.cmd_Click(3); // Guide: the notes of the running presentation, modeless
     EXPECT_FALSE(shared.ProcessHandle);
     EXPECT_EQ(WaitForSingleObject(watch, 2000), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(watch, &code);
     EXPECT_EQ(code, 0u);
     CloseHandle(watch);
-    bar.cmd_Click(4);
+    ASSERT_NE(notes::LoadedEditor(), nullptr);
+    EXPECT_TRUE(notes::LoadedEditor()->Visible());
+    EXPECT_EQ(notes::LoadedEditor()->FilePath(), L"C:\\Talks\\TALK.rtf");
+    EXPECT_EQ(shared.NotesOpen, 1);
+    EXPECT_EQ(shared.EditorMode, 2);
+
+    // The second press closes them: nothing was typed, so nothing is asked.
+    bar.cmd_Click(3);
+    host::ReleasePending();
+    EXPECT_EQ(notes::LoadedEditor(), nullptr);
+    EXPECT_EQ(shared.NotesOpen, 0);
     EXPECT_TRUE(bar.Loaded());
     EXPECT_FALSE(shared.ProcessHandle);
+}
+
+TEST_F(ShowBarTest, TheBarStillHidesAndReturnsWhileTheNotesAreOpen)
+{
+    frmShow& bar = Open();
+    titles->assign({L"Slide Show - talk.ppt"});
+    ASSERT_TRUE(WaitFor([&] { return bar.ShowSeen() && bar.Timer1.Enabled(); }, 5000));
+    shared.NotesOpen = 0;
+    shared.NotesDirty = false;
+    // A real click on Guide, then one in the notes' text.
+    auto click = [](HWND hwnd) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        host::SleepPumping(300);
+    };
+    SetCursorPos(400, 2);
+    ASSERT_TRUE(WaitFor([&] { return bar.Top() == 0; }, 2000));
+    click(bar.cmd(3).hwnd());
+    ASSERT_NE(notes::LoadedEditor(), nullptr);
+    click(notes::LoadedEditor()->Rich1->hwnd());
+    // Seen on the screen: the blue panel in the row under the buttons.
+    auto inView = [] { return testsupport::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) / 2, 30) == RGB(0, 0, 192); };
+    for (int round = 0; round < 2; ++round) {
+        SetCursorPos(400, 300);
+        EXPECT_TRUE(WaitFor([&] { return bar.Top() < 0 && !inView(); }, 2000)) << "hides " << round;
+        SetCursorPos(400, 2);
+        EXPECT_TRUE(WaitFor([&] { return bar.Top() == 0 && inView(); }, 2000)) << "returns " << round;
+        SetForegroundWindow(notes::LoadedEditor()->hwnd());
+    }
+    bar.cmd_Click(3);
+    host::ReleasePending();
+}
+
+TEST_F(ShowBarTest, SecondGuidePressWithUnsavedTypingAsksAndNoKeepsTheNotes)
+{
+    frmShow& bar = Open();
+    shared.NotesOpen = 0;
+    shared.NotesDirty = false;
+    bar.cmd_Click(3);
+    ASSERT_NE(notes::LoadedEditor(), nullptr);
+    shared.NotesDirty = true; // as any key in the text makes it
+    {
+        testsupport::MessageBoxWatch watch(IDNO);
+        bar.cmd_Click(3);
+        EXPECT_EQ(watch.count(), 1u);
+    }
+    EXPECT_NE(notes::LoadedEditor(), nullptr) << "No keeps the notes";
+    EXPECT_EQ(shared.NotesOpen, 1);
+    {
+        testsupport::MessageBoxWatch watch(IDYES);
+        bar.cmd_Click(3);
+        EXPECT_EQ(watch.count(), 1u);
+    }
+    host::ReleasePending();
+    EXPECT_EQ(notes::LoadedEditor(), nullptr);
+    EXPECT_EQ(shared.NotesOpen, 0);
+    shared.NotesDirty = false;
 }
 
 TEST_F(ShowBarTest, PhotoCapturesTheScreenOpensTheOverlayAndBackReturnsHidden)
@@ -283,3 +374,32 @@ TEST_F(ShowBarTest, ShowGoneWhileDrawingEndsBarAndOverlayWithoutShowingTheBarAga
     EXPECT_EQ(returns, 1);
     EXPECT_EQ(show::CurrentShowBar(), nullptr);
 }
+
+TEST_F(ShowBarTest, ShowGoneWhileThePickerIsOpenEndsTheBarForGood)
+{
+    frmShow& bar = Open();
+    titles->assign({L"Show - TALK.PPT"});
+    ASSERT_TRUE(WaitFor([&] { return bar.ShowSeen(); }, 3000));
+    const HWND barWindow = bar.hwnd();
+
+    bool pickerSeen = false;
+    host::Timer driver;
+    driver.Tick = [&] {
+        if (!pickerSeen && shared.PickerOpen == 1 && !bar.Timer1.Enabled()) {
+            pickerSeen = true;
+            titles->clear(); // the show ends while the picker is open
+        }
+    };
+    driver.SetInterval(100);
+    driver.SetEnabled(true);
+    bar.cmd_Click(4);
+    driver.SetEnabled(false);
+
+    EXPECT_TRUE(pickerSeen);
+    EXPECT_FALSE(IsWindow(barWindow));
+    EXPECT_FALSE(bar.Loaded());
+    EXPECT_FALSE(bar.Timer1.Enabled()) << "the bar never comes back";
+    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(show::CurrentShowBar(), nullptr);
+}
+

@@ -151,7 +151,38 @@ PixelArt Speaker()
         IconLegend());
 }
 
+// A green arrow that points left and turns back on itself.
+PixelArt TurningArrow()
+{
+    return ParseGrid(
+        {
+            ".....k..........",
+            "....kfk.........",
+            "...kfek.........",
+            "..kfeekkkkkkk...",
+            ".kfeeefffffffk..",
+            "kfeeeeeeeeeeefk.",
+            ".kEeeeEEEEEEeefk",
+            "..kEeekkkkkkeeek",
+            "...kEek....keeek",
+            "....kEk....keeek",
+            ".....kkkkkkkeeek",
+            ".....kffffffeeEk",
+            ".....keeeeeeeEk.",
+            ".....kEEEEEEEk..",
+            "......kkkkkkk...",
+            "................",
+        },
+        IconLegend());
+}
+
 } // namespace
+
+const PixelArt& PenBackPicture()
+{
+    static const PixelArt picture = TurningArrow();
+    return picture;
+}
 
 const std::vector<PixelArt>& NotesEditorPictures()
 {

@@ -18,6 +18,8 @@ const std::vector<PixelArt>& PickerPictures();
 // Video player bar, 8 pictures of 16x16: exit, stop, play, zoom in, zoom out, full window,
 // volume, exit.
 const std::vector<PixelArt>& VideoPlayerPictures();
+// The pen overlay's Back button, 16x16: an arrow turning back.
+const PixelArt& PenBackPicture();
 // Title strip buttons picCmd: 0 close, 1 fill the screen, 2 minimise; 18x16 each.
 const std::vector<PixelArt>& TitleButtonPictures();
 
