@@ -39,6 +39,34 @@ HWND FindForm(DWORD pid, bool overlay)
 HWND Bar(const VistoraApp& app) { return FindForm(app.Pid(), false); }
 HWND Overlay(const VistoraApp& app) { return FindForm(app.Pid(), true); }
 
+HWND FindFormWithChild(DWORD pid, const wchar_t* childClass, int childId)
+{
+    struct Search {
+        DWORD pid;
+        const wchar_t* childClass;
+        int childId;
+        HWND found = nullptr;
+    } search{pid, childClass, childId};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t cls[64] = {};
+            GetClassNameW(hwnd, cls, 64);
+            if (owner != s.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
+            for (HWND child = FindWindowExW(hwnd, nullptr, s.childClass, nullptr); child;
+                 child = FindWindowExW(hwnd, child, s.childClass, nullptr)) {
+                if (s.childId != 0 && GetDlgCtrlID(child) != s.childId) continue;
+                s.found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND ShowWindowOf(const std::wstring& fileName)
 {
     HWND show = FindWindowW(L"StandInShow", (L"Slide Show - [" + fileName + L"]").c_str());
@@ -95,9 +123,10 @@ int Top(HWND hwnd)
 
 
 
-void SaveScreen(const std::wstring& name)
+void SaveScreen(const std::wstring& name, const std::wstring& folderOrDefault)
 {
-    const std::wstring folder = testsupport::BuildFolder() + L"\\screens";
+    const std::wstring folder =
+        folderOrDefault.empty() ? testsupport::BuildFolder() + L"\\screens" : folderOrDefault;
     CreateDirectoryW(folder.c_str(), nullptr);
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);

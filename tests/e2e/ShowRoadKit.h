@@ -19,6 +19,15 @@ constexpr int BarButtonId = 200;
 HWND FindForm(DWORD pid, bool overlay);
 HWND Bar(const VistoraApp& app);
 HWND Overlay(const VistoraApp& app);
+// A visible form of the process with a direct child of this class (and, unless 0, this id).
+HWND FindFormWithChild(DWORD pid, const wchar_t* childClass, int childId = 0);
+// The picker's list and buttons (the buttons' id plus their index).
+constexpr int PickerListId = 100;
+constexpr int PickerButtonId = 200;
+// The notes editor: the form that holds a rich-text control.
+inline HWND FindEditor(DWORD pid) { return FindFormWithChild(pid, L"RICHEDIT50W"); }
+// The picker: the form that holds the list of special programs.
+inline HWND FindPicker(DWORD pid) { return FindFormWithChild(pid, L"ListBox", PickerListId); }
 // The stand-in's show window for a presentation file name, while it is visible.
 HWND ShowWindowOf(const std::wstring& fileName);
 // A child window anywhere below root with this control id.
@@ -26,8 +35,9 @@ HWND ChildById(HWND root, int id);
 // The labels (statics) below root, from left to right.
 std::vector<HWND> Statics(HWND root);
 int Top(HWND hwnd);
-// The screen as a 24-bit BMP in the build folder's screens folder, for a person to look at.
-void SaveScreen(const std::wstring& name);
+// The screen as a 24-bit BMP, for a person to look at: name.bmp in the folder, by default the
+// build folder's screens folder.
+void SaveScreen(const std::wstring& name, const std::wstring& folder = L"");
 
 // A folder with one presentation, a started Vistora showing it, and the row clicked.
 class ShowRoadTest : public ::testing::Test {

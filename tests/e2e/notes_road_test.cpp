@@ -20,29 +20,6 @@ constexpr int EditExit = 301;
 constexpr int MainGuide = 7;
 constexpr int MainItalian = 3;
 
-// The notes editor: a visible form of the process holding a rich-text control.
-HWND FindEditor(DWORD pid)
-{
-    struct Search {
-        DWORD pid;
-        HWND found = nullptr;
-    } search{pid};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (owner != s.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
-            if (!FindWindowExW(hwnd, nullptr, L"RICHEDIT50W", nullptr)) return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 void Type(const std::wstring& text)
 {
     for (wchar_t c : text) {

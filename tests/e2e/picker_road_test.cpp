@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -19,36 +17,7 @@ using testsupport::WriteBytes;
 
 namespace {
 
-constexpr int PickerListId = 100;
-constexpr int PickerButtonId = 200; // plus the picker button's index
 constexpr int WizardButton = 4;
-
-// Vistora's picker: a visible form of the process that holds the list of special programs.
-HWND FindPicker(DWORD pid)
-{
-    struct Search {
-        DWORD pid;
-        HWND found = nullptr;
-    } search{pid};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (owner != s.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
-            HWND list = GetDlgItem(hwnd, PickerListId);
-            wchar_t listClass[32] = {};
-            if (!list) return TRUE;
-            GetClassNameW(list, listClass, 32);
-            if (lstrcmpiW(listClass, L"ListBox") != 0) return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::vector<std::wstring> ListEntries(HWND list)
 {
@@ -61,26 +30,6 @@ std::vector<std::wstring> ListEntries(HWND list)
         entries.emplace_back(text);
     }
     return entries;
-}
-
-// Processes running from an executable file, found by their image path.
-int ProcessesFrom(const std::wstring& image)
-{
-    int count = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t path[MAX_PATH * 2];
-        DWORD size = MAX_PATH * 2;
-        if (QueryFullProcessImageNameW(process, 0, path, &size) && lstrcmpiW(path, image.c_str()) == 0) ++count;
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-    return count;
 }
 
 // A short, valid PCM sound.
