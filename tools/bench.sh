@@ -5,6 +5,8 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "${top}/tools/build.sh"
 source "${top}/tools/wine-env.sh"
+# The video benchmark plays a clip made here, as the tests' are.
+"${top}/tools/make-clips.sh" "${VISTORA_BUILD}/clips"
 trap vistora_stop EXIT
 vistora_display
 vistora_prefix

@@ -1,6 +1,6 @@
 #pragma once
 // The one owner of a COM interface pointer (MinGW has neither WRL nor WIL): released exactly
-// once, moved but never copied.
+// once, moved but never copied. And COM on the current thread for the life of a scope.
 #include <objbase.h>
 
 #include <utility>
@@ -59,3 +59,19 @@ ComPtr<T> CreateComObject(REFCLSID clsid, REFIID iid)
     CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, object.put_void());
     return object;
 }
+
+// COM on this thread while it lives: joins whatever apartment the thread already has, and
+// leaves it as it found it.
+class ComApartment {
+public:
+    ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment()
+    {
+        if (initialized_) CoUninitialize();
+    }
+
+private:
+    bool initialized_;
+};

@@ -28,22 +28,6 @@ std::optional<WORD> ShowCommandFor(int windowStyle)
     }
 }
 
-// The shell may hand work to its extensions, which want COM on this thread; joins whatever
-// apartment the thread already has.
-class ComApartment {
-public:
-    ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment()
-    {
-        if (initialized_) CoUninitialize();
-    }
-
-private:
-    bool initialized_;
-};
-
 struct BstrFree {
     void operator()(BSTR text) const { SysFreeString(text); }
 };
@@ -86,6 +70,7 @@ DWORD StartProcess(const std::wstring& commandLine, int windowStyle) { return St
 std::intptr_t ShellOpen(HWND owner, const std::wstring& file, const std::wstring& params, const std::wstring& dir,
                         int showCmd)
 {
+    // The shell may hand work to its extensions, which want COM on this thread.
     ComApartment com;
     const HINSTANCE result = ShellExecuteW(owner, L"open", file.c_str(), params.empty() ? nullptr : params.c_str(),
                                            dir.empty() ? nullptr : dir.c_str(), showCmd);

@@ -45,5 +45,10 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FlashPlayer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeyPreview.cpp
 )
-# Video playback through DirectShow
-list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/MediaGraph.cpp)
+# Video playback through DirectShow, and the media-player control over it with its sizes
+# (portable)
+list(APPEND VISTORA_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/MediaGraph.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MediaPlayer.cpp
+)
+list(APPEND VISTORA_PORTABLE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/VideoArea.cpp)

@@ -1,43 +1,11 @@
 #pragma once
-// The video player's arithmetic, free of windows: how big the player control is and where its
-// picture goes, the frame around the player, the full-window mode and the bar's auto-hide.
+// The video player window's arithmetic, free of windows: the frame around the player, the
+// full-window mode, the button bar and its auto-hide.
 #include <array>
 
+#include "host/VideoArea.h"
+
 namespace video {
-
-// The player control's DisplaySize values.
-constexpr int DisplayOwnSize = 0;
-constexpr int DisplayDoubleSize = 2;
-constexpr int DisplayFitToControl = 4;
-
-struct PixelSize {
-    int Width = 0;
-    int Height = 0;
-    bool operator==(const PixelSize&) const = default;
-};
-
-// A place by its left, top, width and height: in pixels, or in twips.
-template <typename T>
-struct Box {
-    T Left{};
-    T Top{};
-    T Width{};
-    T Height{};
-    bool operator==(const Box&) const = default;
-};
-using PixelRect = Box<int>;
-using TwipsRect = Box<double>;
-
-struct PlayerArea {
-    PixelSize Control; // the control's own size
-    PixelRect Picture; // the picture, relative to the control
-};
-
-// video is the picture's own size (0 by 0 when nothing could be opened), control the control's
-// current size. With autoSize the control takes the size the picture is shown at (fitting to the
-// control keeps the control's size). A picture fitted to the control keeps its proportions and is
-// centred; one larger than a control that keeps its size is shrunk the same way.
-PlayerArea ArrangePlayer(PixelSize video, int displaySize, bool autoSize, PixelSize control);
 
 // Where the frame (Pic) and the player inside it go, and the bar's (Menu) width.
 struct PlayerFrame {
@@ -70,6 +38,42 @@ struct ButtonRow {
 // The eight buttons share the inner width: each inner width / 8 - 10 wide (not rounded), the
 // first at 10, each next one a button's width further.
 ButtonRow LayoutButtons(double innerWidth);
+
+enum class ButtonAction {
+    Exit,       // halt playback, hide the window
+    Halt,       // halt playback where it is
+    Play,       // start or resume playback
+    DoubleSize, // the picture at double size, the frame around it
+    OwnSize,    // the picture at its own size, the frame around it
+    FullWindow, // the full-window mode on or off
+    Volume,     // halt, leave the top layer, open the sound settings
+};
+
+struct ButtonDesign {
+    int Index;
+    const wchar_t* DesignName; // the caption as stored; the language's caption replaces it at load
+    int Picture;               // number in the bar's picture list
+    int Text;                  // LangCaption / LangText entry
+    ButtonAction Action;
+};
+
+// Left to right, by index: an Exit button at each end.
+constexpr std::array<ButtonDesign, ButtonCount> Buttons{{
+    {0, L"Exit", 1, 42, ButtonAction::Exit},
+    {1, L"Stop", 2, 43, ButtonAction::Halt},
+    {2, L"Play", 3, 44, ButtonAction::Play},
+    {3, L"ZoomOn", 4, 45, ButtonAction::DoubleSize},
+    {4, L"ZoomOff", 5, 46, ButtonAction::OwnSize},
+    {5, L"Full", 6, 47, ButtonAction::FullWindow},
+    {6, L"Volume", 7, 48, ButtonAction::Volume},
+    {7, L"Exit", 8, 49, ButtonAction::Exit},
+}};
+
+// The design of a button index; nullptr for an index the bar does not have.
+const ButtonDesign* Button(int index);
+
+// Every caption is two blanks followed by the language's caption.
+constexpr wchar_t CaptionBlanks[] = L"  ";
 
 // Timer1 of the full-window mode.
 constexpr int AutoHideIntervalMs = 500;

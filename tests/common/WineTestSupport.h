@@ -3,10 +3,13 @@
 // finding windows and waiting for conditions.
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <atomic>
 #include <chrono>
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -126,14 +129,17 @@ inline std::string ReadBytes(const std::wstring& path)
     return bytes;
 }
 
-// Finds the first visible top-level window of a process whose class matches (nullptr: any).
-inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr)
+// Finds the first visible top-level window of a process whose class matches (nullptr: any) and
+// that the test accepts (no test: any).
+inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr,
+                              const std::function<bool(HWND)>& accept = {})
 {
     struct Search {
         DWORD pid;
         const wchar_t* cls;
+        const std::function<bool(HWND)>* accept;
         HWND found;
-    } search{pid, className, nullptr};
+    } search{pid, className, &accept, nullptr};
     EnumWindows(
         [](HWND w, LPARAM p) -> BOOL {
             auto* s = reinterpret_cast<Search*>(p);
@@ -145,6 +151,26 @@ inline HWND FindProcessWindow(DWORD pid, const wchar_t* className = nullptr)
                 GetClassNameW(w, cls, 256);
                 if (lstrcmpiW(cls, s->cls) != 0) return TRUE;
             }
+            if (*s->accept && !(*s->accept)(w)) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A window anywhere below root with this control id.
+inline HWND ChildById(HWND root, int id)
+{
+    struct Search {
+        int id;
+        HWND found = nullptr;
+    } search{id};
+    EnumChildWindows(
+        root,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (GetDlgCtrlID(w) != s->id) return TRUE;
             s->found = w;
             return FALSE;
         },
@@ -301,6 +327,47 @@ inline void PressKey(WORD key)
     input[0].ki.wVk = input[1].ki.wVk = key;
     input[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof(INPUT));
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// The processes that a process started and that still run.
+inline std::set<DWORD> ProcessesStartedBy(DWORD parent)
+{
+    std::set<DWORD> children;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return children;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ParentProcessID == parent) children.insert(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return children;
+}
+
+inline std::set<HWND> VisibleTopLevelWindows()
+{
+    std::set<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd)) reinterpret_cast<std::set<HWND>*>(param)->insert(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Ends a process a test made start (the control panel, say), and whatever that started in turn.
+inline void EndProcessTree(DWORD processId)
+{
+    for (DWORD child : ProcessesStartedBy(processId)) EndProcessTree(child);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    if (!process) return;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
 }
 
 } // namespace testsupport

@@ -7,90 +7,38 @@ using testsupport::WriteBytes;
 
 namespace e2e {
 
-struct Found {
-    DWORD pid;
-    bool overlay;
-    HWND hwnd = nullptr;
-};
-
 HWND FindForm(DWORD pid, bool overlay)
 {
-    Found found{pid, overlay};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& f = *reinterpret_cast<Found*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (owner != f.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
-            if (!(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) return TRUE;
-            RECT r{};
-            GetWindowRect(hwnd, &r);
-            const bool fullScreen = r.bottom - r.top >= GetSystemMetrics(SM_CYSCREEN);
-            if (fullScreen != f.overlay) return TRUE;
-            f.hwnd = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.hwnd;
+    return testsupport::FindProcessWindow(pid, L"VistoraForm", [overlay](HWND hwnd) {
+        if (!(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) return false;
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        return (r.bottom - r.top >= GetSystemMetrics(SM_CYSCREEN)) == overlay;
+    });
 }
 
 HWND Bar(const VistoraApp& app) { return FindForm(app.Pid(), false); }
 HWND Overlay(const VistoraApp& app) { return FindForm(app.Pid(), true); }
 
-HWND FindFormWithChild(DWORD pid, const wchar_t* childClass, int childId)
+HWND FindPicker(DWORD pid)
 {
-    struct Search {
-        DWORD pid;
-        const wchar_t* childClass;
-        int childId;
-        HWND found = nullptr;
-    } search{pid, childClass, childId};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (owner != s.pid || !IsWindowVisible(hwnd) || lstrcmpW(cls, L"VistoraForm") != 0) return TRUE;
-            for (HWND child = FindWindowExW(hwnd, nullptr, s.childClass, nullptr); child;
-                 child = FindWindowExW(hwnd, child, s.childClass, nullptr)) {
-                if (s.childId != 0 && GetDlgCtrlID(child) != s.childId) continue;
-                s.found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return testsupport::FindProcessWindow(pid, L"VistoraForm", [](HWND hwnd) {
+        HWND list = GetDlgItem(hwnd, PickerListId);
+        wchar_t listClass[32] = {};
+        return list && GetClassNameW(list, listClass, 32) && lstrcmpiW(listClass, L"ListBox") == 0;
+    });
+}
+
+HWND FindEditor(DWORD pid)
+{
+    return testsupport::FindProcessWindow(
+        pid, L"VistoraForm", [](HWND hwnd) { return FindWindowExW(hwnd, nullptr, L"RICHEDIT50W", nullptr) != nullptr; });
 }
 
 HWND ShowWindowOf(const std::wstring& fileName)
 {
     HWND show = FindWindowW(L"StandInShow", (L"Slide Show - [" + fileName + L"]").c_str());
     return show && IsWindowVisible(show) ? show : nullptr;
-}
-
-struct ChildSearch {
-    int id;
-    HWND hwnd = nullptr;
-};
-
-HWND ChildById(HWND root, int id)
-{
-    ChildSearch search{id};
-    EnumChildWindows(
-        root,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<ChildSearch*>(param);
-            if (GetDlgCtrlID(hwnd) != s.id) return TRUE;
-            s.hwnd = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hwnd;
 }
 
 std::vector<HWND> Statics(HWND root)
@@ -123,10 +71,9 @@ int Top(HWND hwnd)
 
 
 
-void SaveScreen(const std::wstring& name, const std::wstring& folderOrDefault)
+void SaveScreen(const std::wstring& name)
 {
-    const std::wstring folder =
-        folderOrDefault.empty() ? testsupport::BuildFolder() + L"\\screens" : folderOrDefault;
+    const std::wstring folder = testsupport::BuildFolder() + L"\\screens";
     CreateDirectoryW(folder.c_str(), nullptr);
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);
@@ -207,6 +154,26 @@ void ShowRoadTest::PressBarButton(HWND bar, int index)
 {
     PostMessageW(ChildById(bar, BarButtonId + index), BM_CLICK, 0, 0);
 }
+
+HWND ShowRoadTest::OpenPicker(HWND bar)
+{
+    PressBarButton(bar, WizardButton);
+    HWND picker = nullptr;
+    WaitFor([&] { return (picker = FindPicker(app_.Pid())) != nullptr; }, 5000);
+    return picker;
+}
+
+void ShowRoadTest::Pick(HWND picker, const std::wstring& entry)
+{
+    HWND list = GetDlgItem(picker, PickerListId);
+    const auto index =
+        SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    ASSERT_GE(index, 0) << "listed";
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    VistoraApp::Click(ChildById(picker, PickerButtonId + 1));
+}
+
+bool ShowRoadTest::PickerGone() { return WaitFor([&] { return FindPicker(app_.Pid()) == nullptr; }, 3000); }
 
 // Windows that have been active take a moment to go where Xvfb has no window manager to answer.
 bool ShowRoadTest::MainIsBack() { return WaitFor([&] { return IsWindowVisible(app_.Main()) && !Bar(app_); }, 8000); }

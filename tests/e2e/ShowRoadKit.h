@@ -14,30 +14,27 @@ namespace e2e {
 
 // The bar's buttons have this control id plus their index.
 constexpr int BarButtonId = 200;
+constexpr int WizardButton = 4;
+// The picker's list and buttons (this id plus their index).
+constexpr int PickerListId = 100;
+constexpr int PickerButtonId = 200;
 
 // Vistora's own visible topmost forms: the bar is a thin strip, the overlay covers the screen.
 HWND FindForm(DWORD pid, bool overlay);
 HWND Bar(const VistoraApp& app);
 HWND Overlay(const VistoraApp& app);
-// A visible form of the process with a direct child of this class (and, unless 0, this id).
-HWND FindFormWithChild(DWORD pid, const wchar_t* childClass, int childId = 0);
-// The picker's list and buttons (the buttons' id plus their index).
-constexpr int PickerListId = 100;
-constexpr int PickerButtonId = 200;
-// The notes editor: the form that holds a rich-text control.
-inline HWND FindEditor(DWORD pid) { return FindFormWithChild(pid, L"RICHEDIT50W"); }
-// The picker: the form that holds the list of special programs.
-inline HWND FindPicker(DWORD pid) { return FindFormWithChild(pid, L"ListBox", PickerListId); }
+// Vistora's picker: a visible form of the process that holds the list of special programs.
+HWND FindPicker(DWORD pid);
+// The notes editor: a visible form of the process holding a rich-text control.
+HWND FindEditor(DWORD pid);
 // The stand-in's show window for a presentation file name, while it is visible.
 HWND ShowWindowOf(const std::wstring& fileName);
-// A child window anywhere below root with this control id.
-HWND ChildById(HWND root, int id);
+using testsupport::ChildById;
 // The labels (statics) below root, from left to right.
 std::vector<HWND> Statics(HWND root);
 int Top(HWND hwnd);
-// The screen as a 24-bit BMP, for a person to look at: name.bmp in the folder, by default the
-// build folder's screens folder.
-void SaveScreen(const std::wstring& name, const std::wstring& folder = L"");
+// The screen as a 24-bit BMP in the build folder's screens folder, for a person to look at.
+void SaveScreen(const std::wstring& name);
 
 // A folder with one presentation, a started Vistora showing it, and the row clicked.
 class ShowRoadTest : public ::testing::Test {
@@ -56,6 +53,11 @@ protected:
     // window of Vistora has been active, so the pointer cannot bring it back for a click.
     void PressBarButton(HWND bar, int index);
     bool MainIsBack();
+    // Opens the picker from the bar; nullptr when it did not show.
+    HWND OpenPicker(HWND bar);
+    // Selects an entry and presses Play.
+    void Pick(HWND picker, const std::wstring& entry);
+    bool PickerGone();
 
     static inline const std::wstring Name = L"MY TALK.PPT";
     testsupport::ScratchFolder talks_{L"talks"};

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -17,8 +19,6 @@ using testsupport::WriteBytes;
 
 namespace {
 
-constexpr int WizardButton = 4;
-
 std::vector<std::wstring> ListEntries(HWND list)
 {
     std::vector<std::wstring> entries;
@@ -30,6 +30,26 @@ std::vector<std::wstring> ListEntries(HWND list)
         entries.emplace_back(text);
     }
     return entries;
+}
+
+// Processes running from an executable file, found by their image path.
+int ProcessesFrom(const std::wstring& image)
+{
+    int count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t path[MAX_PATH * 2];
+        DWORD size = MAX_PATH * 2;
+        if (QueryFullProcessImageNameW(process, 0, path, &size) && lstrcmpiW(path, image.c_str()) == 0) ++count;
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return count;
 }
 
 // A short, valid PCM sound.
@@ -74,28 +94,6 @@ protected:
         ASSERT_TRUE(WriteBytes(app_.File(L"song.mp3"), "ID3 not really a song"));
         ShowRoadTest::SetUp();
     }
-
-    // Opens the picker from the bar; nullptr when it did not show.
-    HWND OpenPicker(HWND bar)
-    {
-        PressBarButton(bar, WizardButton);
-        HWND picker = nullptr;
-        WaitFor([&] { return (picker = FindPicker(app_.Pid())) != nullptr; }, 5000);
-        return picker;
-    }
-
-    // Selects an entry and presses Play.
-    void Pick(HWND picker, const std::wstring& entry)
-    {
-        HWND list = GetDlgItem(picker, PickerListId);
-        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(entry.c_str()));
-        ASSERT_GE(index, 0) << "listed";
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        VistoraApp::Click(ChildById(picker, PickerButtonId + 1));
-    }
-
-    bool PickerGone() { return WaitFor([&] { return FindPicker(app_.Pid()) == nullptr; }, 3000); }
 
     std::string Log() { return ReadBytes(PeerLog()); }
 

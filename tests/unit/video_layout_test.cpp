@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "special/VideoLayout.h"
 
 using namespace video;
@@ -99,4 +101,23 @@ TEST(VideoLayout, AutoHideShowsAtTheTopHidesBelowTheLimit)
     EXPECT_EQ(AutoHideTick(25, 25), BarChange::Keep);
     EXPECT_EQ(AutoHideTick(26, 25), BarChange::Hide);
     EXPECT_EQ(AutoHideTick(900, 25), BarChange::Hide);
+}
+
+TEST(VideoLayout, ButtonsTakeTheirTextsAndPicturesInOrderBetweenTwoExits)
+{
+    EXPECT_EQ(Button(-1), nullptr);
+    EXPECT_EQ(Button(8), nullptr);
+    const ButtonAction actions[] = {ButtonAction::Exit,       ButtonAction::Halt,    ButtonAction::Play,
+                                    ButtonAction::DoubleSize, ButtonAction::OwnSize, ButtonAction::FullWindow,
+                                    ButtonAction::Volume,     ButtonAction::Exit};
+    const std::wstring names[] = {L"Exit", L"Stop", L"Play", L"ZoomOn", L"ZoomOff", L"Full", L"Volume", L"Exit"};
+    for (int i = 0; i < ButtonCount; ++i) {
+        const ButtonDesign* design = Button(i);
+        ASSERT_NE(design, nullptr) << i;
+        EXPECT_EQ(design->Index, i);
+        EXPECT_EQ(design->Text, 42 + i) << "texts 42 to 49";
+        EXPECT_EQ(design->Picture, i + 1) << "picture i + 1 for button i";
+        EXPECT_EQ(design->Action, actions[i]) << i;
+        EXPECT_EQ(design->DesignName, names[i]) << i;
+    }
 }

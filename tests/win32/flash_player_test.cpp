@@ -147,25 +147,10 @@ void SizeInPixels(host::FlashPlayer& player, int width, int height)
 // The visible flash player window of this process: full-screen and kept out of the task bar.
 HWND FindFlashWindow()
 {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            wchar_t cls[64]{};
-            GetClassNameW(w, cls, 64);
-            const RECT r = ScreenRect(w);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(w) && lstrcmpW(cls, L"VistoraForm") == 0 &&
-                (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && r.right - r.left == GetSystemMetrics(SM_CXSCREEN)) {
-                reinterpret_cast<Search*>(p)->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return testsupport::FindProcessWindow(GetCurrentProcessId(), L"VistoraForm", [](HWND w) {
+        const RECT r = ScreenRect(w);
+        return (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && r.right - r.left == GetSystemMetrics(SM_CXSCREEN);
+    });
 }
 
 // A button of a window by its caption.

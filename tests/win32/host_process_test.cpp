@@ -5,7 +5,6 @@
 #include "host/Process.h"
 
 #include <ole2.h>
-#include <tlhelp32.h>
 
 #include <chrono>
 #include <set>
@@ -14,6 +13,9 @@
 #include <vector>
 
 using namespace host;
+using testsupport::EndProcessTree;
+using testsupport::ProcessesStartedBy;
+using testsupport::VisibleTopLevelWindows;
 
 namespace {
 
@@ -80,40 +82,6 @@ void PumpAll()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-}
-
-std::set<DWORD> ProcessesStartedBy(DWORD parent)
-{
-    std::set<DWORD> children;
-    UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return children;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
-        if (entry.th32ParentProcessID == parent) children.insert(entry.th32ProcessID);
-    return children;
-}
-
-std::set<HWND> VisibleTopLevelWindows()
-{
-    std::set<HWND> windows;
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            if (IsWindowVisible(hwnd)) reinterpret_cast<std::set<HWND>*>(param)->insert(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-// Ends what the control panel started for the test, and whatever that started in turn.
-void EndProcessTree(DWORD processId)
-{
-    for (DWORD child : ProcessesStartedBy(processId)) EndProcessTree(child);
-    UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId));
-    if (!process) return;
-    TerminateProcess(process.get(), 1);
-    WaitForSingleObject(process.get(), 5000);
 }
 
 } // namespace

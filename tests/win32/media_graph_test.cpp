@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "ClipPictures.h"
 #include "WineTestSupport.h"
 #include "host/Handles.h"
 #include "host/MediaGraph.h"
-#include "special/VideoLayout.h"
+#include "host/VideoArea.h"
 
 #include <ole2.h>
 #include <tlhelp32.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -20,18 +19,17 @@ namespace {
 
 constexpr UINT GraphEvent = WM_APP + 41;
 constexpr std::int64_t UnitsPerSecond = 10'000'000;
-constexpr COLORREF Red = RGB(255, 0, 0);
-constexpr COLORREF Blue = RGB(0, 0, 255);
-constexpr COLORREF Green = RGB(0, 255, 0);
-constexpr COLORREF White = RGB(255, 255, 255);
+using clips::Blue;
+using clips::Green;
+using clips::Red;
+using clips::White;
 
-// The clips tools/make-clips.sh makes in the build folder before these tests run.
-std::wstring Clip(const wchar_t* name) { return testsupport::BuildFolder() + L"\\clips\\" + name; }
+std::wstring Clip(const wchar_t* name) { return clips::Path(name); }
 
 // Lets this thread's messages run for a while.
 void PumpFor(int ms) { testsupport::WaitFor([] { return false; }, ms); }
 
-// A plain grey parent that answers the graph's event message, as the player control will.
+// A plain grey parent that answers the graph's event message, as the player control does.
 class ParentWindow {
 public:
     ParentWindow()
@@ -89,44 +87,18 @@ int ChildCount(HWND parent)
     return count;
 }
 
-COLORREF ScreenPixel(HWND parent, int x, int y)
+RECT OnScreen(HWND parent, RECT inParent)
 {
-    POINT p{x, y};
-    ClientToScreen(parent, &p);
-    WindowDc screen(nullptr);
-    return GetPixel(screen.get(), p.x, p.y);
+    MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&inParent), 2);
+    return inParent;
 }
 
-bool Near(COLORREF actual, COLORREF expected)
-{
-    constexpr int Tolerance = 40;
-    return std::abs(GetRValue(actual) - GetRValue(expected)) <= Tolerance &&
-           std::abs(GetGValue(actual) - GetGValue(expected)) <= Tolerance &&
-           std::abs(GetBValue(actual) - GetBValue(expected)) <= Tolerance;
-}
-
-// The left half of the picture shows one colour and the right half another, sampled away from
-// the seam and the edges.
 bool ShowsHalves(HWND parent, const RECT& picture, COLORREF left, COLORREF right)
 {
-    const int w = picture.right - picture.left, h = picture.bottom - picture.top;
-    for (int row : {h / 5, h / 2, h * 4 / 5}) {
-        for (int column : {w / 10, w * 2 / 5})
-            if (!Near(ScreenPixel(parent, picture.left + column, picture.top + row), left)) return false;
-        for (int column : {w * 3 / 5, w * 9 / 10})
-            if (!Near(ScreenPixel(parent, picture.left + column, picture.top + row), right)) return false;
-    }
-    return true;
+    return clips::ShowsHalves(OnScreen(parent, picture), left, right);
 }
 
-std::string Describe(HWND parent, const RECT& picture)
-{
-    char text[64];
-    const int y = (picture.top + picture.bottom) / 2;
-    snprintf(text, sizeof text, "left %06lx right %06lx", ScreenPixel(parent, picture.left + 20, y),
-             ScreenPixel(parent, picture.right - 20, y));
-    return text;
-}
+std::string Describe(HWND parent, const RECT& picture) { return clips::Describe(OnScreen(parent, picture)); }
 
 int ThreadCount()
 {

@@ -368,8 +368,10 @@ TEST_F(NotesEditorWindow, DraggingTheStripMovesTheWindowButAPressOnItsEdgeDoesNo
     EXPECT_EQ(after.left - before.left, 60);
     EXPECT_EQ(after.top - before.top, 30);
 
-    // X = 0 on the strip: no drag starts.
-    drag(after.left + (strip.left - before.left), strip.top + 10 + 30, 50, 20);
+    // X = 0 or Y = 0 on the strip: no drag starts.
+    const RECT moved = ScreenRect(editor.Lab->hwnd());
+    drag(moved.left, moved.top + 10, 50, 20);
+    drag(moved.left + 40, moved.top, 50, 20);
     const RECT still = ScreenRect(editor.hwnd());
     EXPECT_EQ(still.left, after.left);
     EXPECT_EQ(still.top, after.top);

@@ -374,3 +374,32 @@ TEST_F(ShowBarTest, ShowGoneWhileDrawingEndsBarAndOverlayWithoutShowingTheBarAga
     EXPECT_EQ(returns, 1);
     EXPECT_EQ(show::CurrentShowBar(), nullptr);
 }
+
+TEST_F(ShowBarTest, ShowGoneWhileThePickerIsOpenEndsTheBarForGood)
+{
+    frmShow& bar = Open();
+    titles->assign({L"Show - TALK.PPT"});
+    ASSERT_TRUE(WaitFor([&] { return bar.ShowSeen(); }, 3000));
+    const HWND barWindow = bar.hwnd();
+
+    bool pickerSeen = false;
+    host::Timer driver;
+    driver.Tick = [&] {
+        if (!pickerSeen && shared.PickerOpen == 1 && !bar.Timer1.Enabled()) {
+            pickerSeen = true;
+            titles->clear(); // the show ends while the picker is open
+        }
+    };
+    driver.SetInterval(100);
+    driver.SetEnabled(true);
+    bar.cmd_Click(4);
+    driver.SetEnabled(false);
+
+    EXPECT_TRUE(pickerSeen);
+    EXPECT_FALSE(IsWindow(barWindow));
+    EXPECT_FALSE(bar.Loaded());
+    EXPECT_FALSE(bar.Timer1.Enabled()) << "the bar never comes back";
+    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(show::CurrentShowBar(), nullptr);
+}
+
