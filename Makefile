@@ -2,7 +2,7 @@
 BUILD ?= build
 export VISTORA_BUILD := $(abspath $(BUILD))
 
-.PHONY: all run test test-unit test-win32 test-e2e test-fuzz bench clean
+.PHONY: all run test test-unit test-win32 test-e2e test-fuzz bench dist tour clean
 all:
 	tools/build.sh
 run:
@@ -19,5 +19,10 @@ test-fuzz:
 	tools/test.sh -L fuzz
 bench:
 	tools/bench.sh
+dist:
+	tools/build.sh
+	tools/dist.sh
+tour:
+	tools/tour.sh
 clean:
 	rm -rf $(BUILD)

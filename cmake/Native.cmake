@@ -102,10 +102,18 @@ function(add_wine_suites tier exe)
     if(suite MATCHES "^(Media|Video)")
       set_tests_properties(${tier}.${suite} PROPERTIES FIXTURES_REQUIRED video_clips)
     endif()
+    # Suites named Installer... install the packages that tools/dist.sh makes into <build>/dist.
+    if(suite MATCHES "^Installer")
+      set_tests_properties(${tier}.${suite} PROPERTIES FIXTURES_REQUIRED installer)
+    endif()
   endforeach()
 endfunction()
 # The clips are made with ffmpeg at test time, never downloaded or kept in the repository.
 add_test(NAME video_clips COMMAND ${CMAKE_SOURCE_DIR}/tools/make-clips.sh ${CMAKE_BINARY_DIR}/clips)
 set_tests_properties(video_clips PROPERTIES FIXTURES_SETUP video_clips LABELS "win32;e2e")
+# The packages are made from the built program folder at test time, as `make dist` makes them.
+add_test(NAME installer_package COMMAND ${CMAKE_SOURCE_DIR}/tools/dist.sh ${CMAKE_BINARY_DIR}/dist)
+set_tests_properties(installer_package PROPERTIES FIXTURES_SETUP installer LABELS e2e
+  ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
 add_wine_suites(win32 win32_tests.exe)
 add_wine_suites(e2e e2e_tests.exe)

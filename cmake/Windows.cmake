@@ -11,6 +11,12 @@ target_link_libraries(vistora_win PUBLIC vistora_core ${WIN_LIBS})
 
 add_executable(Vistora WIN32 ${VISTORA_MAIN_SOURCES})
 vistora_target(Vistora)
+# The manifest carries the release number; the resource compiler finds it among the includes.
+set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${VISTORA_SRC}/resources/Vistora.manifest.in ${GENERATED_DIR}/Vistora.manifest @ONLY)
+target_include_directories(Vistora PRIVATE ${GENERATED_DIR})
+set_source_files_properties(${VISTORA_SRC}/resources/Vistora.rc PROPERTIES
+  OBJECT_DEPENDS "${GENERATED_DIR}/Vistora.manifest;${VISTORA_SRC}/resources/VersionInfo.rc")
 target_link_libraries(Vistora PRIVATE vistora_win)
 
 if(BRANNOX_WIN32_SOURCES)
@@ -87,3 +93,14 @@ add_custom_target(program ALL
 
 # Benchmark programs: built with everything else, run by tools/bench.sh.
 include(${CMAKE_SOURCE_DIR}/bench/sources.cmake)
+
+# The scripted walk through every window that `make tour` photographs; not a test tier.
+add_executable(tour_walk ${CMAKE_SOURCE_DIR}/tests/tour/tour_walk.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/VistoraApp.cpp
+                         ${CMAKE_SOURCE_DIR}/tests/e2e/ShowRoadKit.cpp)
+vistora_target(tour_walk)
+target_include_directories(tour_walk PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/common)
+target_link_libraries(tour_walk PRIVATE gtest gtest_main ${WIN_LIBS})
+# The video player's picture is taken once the player is part of the program.
+if(EXISTS ${VISTORA_SRC}/special/frmVideo.cpp)
+  target_compile_definitions(tour_walk PRIVATE TOUR_VIDEO_PLAYER)
+endif()

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Builds and starts Vistora.exe from the ready program folder. Without a display it runs on a
-# private Xvfb, saves a screenshot once the main window is up and ends after a bounded time.
+# Builds and starts Vistora.exe from the ready program folder, at its first start on a folder of
+# demo presentations. Without a display it runs on a private Xvfb, saves a screenshot once the
+# main window is up and ends after a bounded time.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "${top}/tools/build.sh"
 source "${top}/tools/wine-env.sh"
+source "${top}/tools/demo.sh"
 trap vistora_stop EXIT
 headless=
 [ -z "${DISPLAY:-}" ] && headless=1
 vistora_display
 vistora_prefix
 program="${VISTORA_BUILD}/cross/program"
+vistora_demo "${program}"
 cd "${program}"
 wine Vistora.exe &
 app=$!

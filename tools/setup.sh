@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64
           xvfb x11-utils imagemagick clang libclang-rt-14-dev pandoc
-          zlib1g-dev libz-mingw-w64-dev python3-yaswfp
+          zlib1g-dev libz-mingw-w64-dev python3-yaswfp nsis
           # Wine's DirectShow decodes through GStreamer (decodebin and the converters come with
           # -base); ffmpeg makes the test clips.
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad

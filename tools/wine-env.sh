@@ -5,7 +5,8 @@ export VISTORA_BUILD
 export WINEPREFIX="${VISTORA_BUILD}/wineprefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts, and no menu entries on the Linux desktop for shortcuts made in Wine.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 VISTORA_TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 VISTORA_STARTED_PIDS=()
 

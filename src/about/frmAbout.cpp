@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 
 #include "app/Shared.h"
+#include "base/Version.h"
 #include "controls/ProgramButtonDesign.h"
 #include "host/ArtPaint.h"
 #include "host/Screen.h"
@@ -57,7 +58,7 @@ void frmAbout::Form_Load()
         l->Move(left, top, width, height);
         return l;
     };
-    Label4 = label(L"5.5", L"Verdana", 20, true, DarkRed, 4260, 300, 1500, 600);
+    Label4 = label(ShortVersion, L"Verdana", 20, true, DarkRed, 4260, 300, 1500, 600);
     Label6 = label(L"Made in Italy", L"Tahoma", 10, false, Navy, 3600, 1140, 4000, 330);
     Label7 = label(L"", L"Arial", 10, true, Navy, 3600, 1530, 4000, 330);
     Label5 = label(L"", L"Tahoma", 10, false, Navy, 3600, 1920, 4000, 330);

@@ -6,6 +6,7 @@
 #include "app/Shared.h"
 #include "base/Rounding.h"
 #include "base/Text.h"
+#include "base/Version.h"
 #include "controls/ProgramButtonDesign.h"
 #include "host/ArtPaint.h"
 #include "host/Process.h"
@@ -215,7 +216,7 @@ void frmMain::CreateBrowser()
                                 nullptr);
     StatusBarPlace = host::Control(StatusBar);
     SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-    SetStatusText(1, L"Vistora 5.5");
+    SetStatusText(1, std::wstring(L"Vistora ") + ShortVersion);
 }
 
 // Hidden until the end of start-up; the language buttons wait for the language, and there is

@@ -7,4 +7,5 @@ list(APPEND BRANNOX_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BrannoxMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WinsockResolver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/brannox.rc
 )

@@ -29,6 +29,12 @@ HWND FindPicker(DWORD pid)
     });
 }
 
+HWND FindEditor(DWORD pid)
+{
+    return testsupport::FindProcessWindow(
+        pid, L"VistoraForm", [](HWND hwnd) { return FindWindowExW(hwnd, nullptr, L"RICHEDIT50W", nullptr) != nullptr; });
+}
+
 HWND ShowWindowOf(const std::wstring& fileName)
 {
     HWND show = FindWindowW(L"StandInShow", (L"Slide Show - [" + fileName + L"]").c_str());

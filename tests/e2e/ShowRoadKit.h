@@ -25,6 +25,8 @@ HWND Bar(const VistoraApp& app);
 HWND Overlay(const VistoraApp& app);
 // Vistora's picker: a visible form of the process that holds the list of special programs.
 HWND FindPicker(DWORD pid);
+// The notes editor: a visible form of the process holding a rich-text control.
+HWND FindEditor(DWORD pid);
 // The stand-in's show window for a presentation file name, while it is visible.
 HWND ShowWindowOf(const std::wstring& fileName);
 using testsupport::ChildById;

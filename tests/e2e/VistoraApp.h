@@ -44,6 +44,9 @@ private:
 // A program the tests built beside the others (tests/peers).
 std::wstring PeerProgram(const std::wstring& name);
 
+// Processes running from an executable file, found by their image path.
+int ProcessesFrom(const std::wstring& image);
+
 // Files in a folder, names only.
 std::vector<std::wstring> FolderFiles(const std::wstring& folder);
 

@@ -20,13 +20,6 @@ constexpr int EditExit = 301;
 constexpr int MainGuide = 7;
 constexpr int MainItalian = 3;
 
-// The notes editor: a visible form of the process holding a rich-text control.
-HWND FindEditor(DWORD pid)
-{
-    return testsupport::FindProcessWindow(
-        pid, L"VistoraForm", [](HWND hwnd) { return FindWindowExW(hwnd, nullptr, L"RICHEDIT50W", nullptr) != nullptr; });
-}
-
 void Type(const std::wstring& text)
 {
     for (wchar_t c : text) {
