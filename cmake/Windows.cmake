@@ -96,7 +96,7 @@ include(${CMAKE_SOURCE_DIR}/bench/sources.cmake)
 
 # The scripted walk through every window that `make tour` photographs; not a test tier.
 add_executable(tour_walk ${CMAKE_SOURCE_DIR}/tests/tour/tour_walk.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/VistoraApp.cpp
-                         ${CMAKE_SOURCE_DIR}/tests/e2e/ShowRoadKit.cpp)
+                         ${CMAKE_SOURCE_DIR}/tests/e2e/ShowRoadKit.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/unicode_main.cpp)
 vistora_target(tour_walk)
 target_include_directories(tour_walk PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(tour_walk PRIVATE gtest gtest_main ${WIN_LIBS})

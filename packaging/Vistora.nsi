@@ -3,6 +3,8 @@
 ; the guide documents the user edits).
 ; makensis -DVERSION=x.y.z -DSTAGE=<program folder to pack> -DOUTFILE=<setup.exe> -DICON=<.ico>
 Unicode true
+; A 64-bit installer for the 64-bit program: it runs wherever the program runs.
+Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user

@@ -7,6 +7,10 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 if [ ! -f "${VISTORA_BUILD}/CMakeCache.txt" ]; then
   cmake -S "${top}" -B "${VISTORA_BUILD}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
+# The filter only quietens the output; the build's own status decides.
+set +e
 cmake --build "${VISTORA_BUILD}" -j"$(nproc)" -- --no-print-directory 2>&1 \
-  | grep -v -E '^\[ *[0-9]+%\]|^-- |Consolidate compiler|^Scanning dependencies|Built target|Performing|Completed|Laying out' || true
-test "${PIPESTATUS[0]}" -eq 0
+  | grep -v -E '^\[ *[0-9]+%\]|^-- |Consolidate compiler|^Scanning dependencies|Built target|Performing|Completed|Laying out'
+built="${PIPESTATUS[0]}"
+set -e
+exit "${built}"

@@ -71,9 +71,9 @@ int Top(HWND hwnd)
 
 
 
-void SaveScreen(const std::wstring& name)
+void SaveScreen(const std::wstring& name, const std::wstring& folderOrDefault)
 {
-    const std::wstring folder = testsupport::BuildFolder() + L"\\screens";
+    const std::wstring folder = folderOrDefault.empty() ? testsupport::BuildFolder() + L"\\screens" : folderOrDefault;
     CreateDirectoryW(folder.c_str(), nullptr);
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);

@@ -34,7 +34,7 @@ using testsupport::ChildById;
 std::vector<HWND> Statics(HWND root);
 int Top(HWND hwnd);
 // The screen as a 24-bit BMP in the build folder's screens folder, for a person to look at.
-void SaveScreen(const std::wstring& name);
+void SaveScreen(const std::wstring& name, const std::wstring& folderOrDefault = L"");
 
 // A folder with one presentation, a started Vistora showing it, and the row clicked.
 class ShowRoadTest : public ::testing::Test {

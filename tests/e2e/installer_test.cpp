@@ -36,7 +36,7 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id)
 std::wstring InstallFolder() { return KnownFolder(FOLDERID_LocalAppData) + L"\\Programs\\Vistora"; }
 std::wstring StartMenuShortcut() { return KnownFolder(FOLDERID_Programs) + L"\\Vistora.lnk"; }
 std::wstring DesktopShortcut() { return KnownFolder(FOLDERID_Desktop) + L"\\Vistora.lnk"; }
-std::wstring Setup() { return testsupport::BuildFolder() + L"\\dist\\Vistora-" + Version + L"-setup.exe"; }
+std::wstring SetupProgram() { return testsupport::BuildFolder() + L"\\dist\\Vistora-" + Version + L"-setup.exe"; }
 
 bool FolderExists(const std::wstring& path)
 {
@@ -62,7 +62,7 @@ std::optional<std::wstring> UninstallValue(const wchar_t* name)
 }
 
 // Runs a command line to its end; its exit code, or 999 when it did not start or end in time.
-DWORD Run(std::wstring command, DWORD timeoutMs = 60000)
+DWORD RunToEnd(std::wstring command, DWORD timeoutMs = 60000)
 {
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -97,7 +97,7 @@ bool Uninstall()
 {
     const std::wstring uninstaller = InstallFolder() + L"\\Uninstall.exe";
     if (!FileExistsForTest(uninstaller)) return true;
-    Run(L"\"" + uninstaller + L"\" /S");
+    RunToEnd(L"\"" + uninstaller + L"\" /S");
     return WaitFor([] { return !FileExistsForTest(InstallFolder() + L"\\Uninstall.exe") && !KeyExists(UninstallKey); },
                    30000, 100);
 }
@@ -121,8 +121,8 @@ protected:
 
 TEST_F(Installer, SilentInstallStartsTheProgramAndSilentUninstallRemovesIt)
 {
-    ASSERT_TRUE(FileExistsForTest(Setup())) << "made by the installer_package test";
-    ASSERT_EQ(Run(L"\"" + Setup() + L"\" /S"), 0u);
+    ASSERT_TRUE(FileExistsForTest(SetupProgram())) << "made by the installer_package test";
+    ASSERT_EQ(RunToEnd(L"\"" + SetupProgram() + L"\" /S"), 0u);
 
     const std::wstring folder = InstallFolder();
     for (const wchar_t* name : {L"Vistora.exe", L"brannox.exe", L"Vistora.Txt", L"VistoraENG.Rtf", L"VistoraOWN.Rtf",
@@ -169,7 +169,7 @@ TEST_F(Installer, SilentInstallStartsTheProgramAndSilentUninstallRemovesIt)
     const std::string edited = ReadBytes(folder + L"\\Vistora.Txt") + "TOOLTIPS=NO\r\n";
     ASSERT_TRUE(WriteBytes(folder + L"\\Vistora.Txt", edited));
     ASSERT_TRUE(WriteBytes(folder + L"\\Vistora.exe", "old"));
-    ASSERT_EQ(Run(L"\"" + Setup() + L"\" /S"), 0u);
+    ASSERT_EQ(RunToEnd(L"\"" + SetupProgram() + L"\" /S"), 0u);
     EXPECT_EQ(ReadBytes(folder + L"\\Vistora.Txt"), edited);
     EXPECT_EQ(FileVersion(folder + L"\\Vistora.exe"), Version);
 
@@ -187,7 +187,7 @@ TEST_F(Installer, SilentInstallStartsTheProgramAndSilentUninstallRemovesIt)
 
     // Without the user's file the folder goes too.
     DeleteFileW((folder + L"\\Intro.swf").c_str());
-    ASSERT_EQ(Run(L"\"" + Setup() + L"\" /S"), 0u);
+    ASSERT_EQ(RunToEnd(L"\"" + SetupProgram() + L"\" /S"), 0u);
     ASSERT_TRUE(Uninstall());
     EXPECT_FALSE(FolderExists(folder));
 }

@@ -32,26 +32,6 @@ std::vector<std::wstring> ListEntries(HWND list)
     return entries;
 }
 
-// Processes running from an executable file, found by their image path.
-int ProcessesFrom(const std::wstring& image)
-{
-    int count = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!process) continue;
-        wchar_t path[MAX_PATH * 2];
-        DWORD size = MAX_PATH * 2;
-        if (QueryFullProcessImageNameW(process, 0, path, &size) && lstrcmpiW(path, image.c_str()) == 0) ++count;
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-    return count;
-}
-
 // A short, valid PCM sound.
 std::string WaveFile()
 {
