@@ -47,7 +47,7 @@ for bmp in "${tour}"/*.bmp; do
   sheet+=(-label "${label[${name}]:-${name}}" "${tour}/${name}.png")
 done
 if [ ${#sheet[@]} -gt 0 ]; then
-  montage "${sheet[@]}" -tile 4x -geometry 400x320+10+10 -pointsize 16 -background '#dcdcdc' \
+  montage "${sheet[@]}" -tile 4x -geometry 400x320+10+10 -font DejaVu-Sans -pointsize 16 -background '#dcdcdc' \
     "${tour}/contact-sheet.png"
   echo "tour: $(( ${#sheet[@]} / 3 )) screenshots and ${tour}/contact-sheet.png"
 fi
