@@ -11,8 +11,10 @@ struct Options {
     std::wstring CurrentFolder;
 };
 
-// Reads the two lines, each taken whole. Anything short of two readable lines gives the
-// language "ENG"; the folder keeps what could be read (empty when nothing).
+// Reads the two lines, each taken whole. Anything short of two readable lines, or a blank first
+// line, gives the language "ENG"; the folder keeps what could be read (empty when nothing or
+// blank). A file
+// holding control bytes other than line ends and tabs is damaged: "ENG" and no folder.
 Options ParseOptions(const std::string* bytes, const AnsiDecoder& decode);
 
 // Where the browser starts when the stored folder can't be used, and what is then saved.

@@ -94,6 +94,23 @@ TEST(MainOptionsFile, TwoLinesOrEnglish)
     EXPECT_EQ(options.CurrentFolder, L"c:\\my talks ");
 }
 
+TEST(MainOptionsFile, DamagedOrBlankFilesGiveTheDefaults)
+{
+    static constexpr char raw[] = "OWN\r\nD:\\Ta\0lks\x01\xff\r\n";
+    const std::string garbage(raw, sizeof raw - 1);
+    Options options = ParseOptions(&garbage, WidenLatin1);
+    EXPECT_EQ(options.LangCode, L"ENG");
+    EXPECT_EQ(options.CurrentFolder, L"");
+
+    const std::string blankLines = "\r\n   \r\n\r\n";
+    options = ParseOptions(&blankLines, WidenLatin1);
+    EXPECT_EQ(options.LangCode, L"ENG");
+    EXPECT_EQ(options.CurrentFolder, L"");
+
+    const std::string tabs = "OWN\t\r\nD:\\Talks\r\n";
+    EXPECT_EQ(ParseOptions(&tabs, WidenLatin1).LangCode, L"OWN\t") << "tabs are text";
+}
+
 TEST(MainOptionsFile, OnlyAFolderWithADriveLetterCanBeTheStartFolder)
 {
     for (const wchar_t* usable : {L"c:\\", L"D:\\Talks", L"z:", L"e:talks"}) EXPECT_TRUE(NamesADrive(usable)) << usable;
