@@ -4,43 +4,15 @@
 // is reported with both results emptied.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <vector>
 
 #include "FuzzInput.h"
+#include "RegistryTestKit.h"
 #include "base/Text.h"
 #include "startup/PresenterLocator.h"
 
 namespace {
-
-struct Version {
-    std::vector<std::byte> bytes;
-    std::uint32_t type = registry_type::String;
-};
-
-// Answers like RegQueryValueEx; each query sees the next version of the value (the last stays).
-class FuzzedKey final : public RegistryKey {
-public:
-    explicit FuzzedKey(std::vector<Version> versions) : versions_(std::move(versions)) {}
-    RegistryQuery QueryValue(const std::wstring&, std::byte* data, std::uint32_t& sizeBytes,
-                             std::uint32_t& type) override
-    {
-        if (versions_.empty()) return RegistryQuery::Failed;
-        const Version& value = versions_[std::min(queries_++, versions_.size() - 1)];
-        const auto capacity = sizeBytes;
-        sizeBytes = static_cast<std::uint32_t>(value.bytes.size());
-        type = value.type;
-        if (!data) return RegistryQuery::Ok;
-        if (capacity < value.bytes.size()) return RegistryQuery::MoreData;
-        if (!value.bytes.empty()) std::memcpy(data, value.bytes.data(), value.bytes.size());
-        return RegistryQuery::Ok;
-    }
-
-private:
-    std::vector<Version> versions_;
-    std::size_t queries_ = 0;
-};
 
 class FuzzedRegistry final : public Registry {
 public:
@@ -50,15 +22,15 @@ public:
     std::unique_ptr<RegistryKey> OpenMachineKey(const std::wstring&, std::uint32_t, RegistryView) override
     {
         if (!input_.ConsumeBool()) return nullptr;
-        std::vector<Version> versions(input_.ConsumeIntegralInRange<std::size_t>(0, 3));
-        for (Version& v : versions) {
+        std::vector<FakeValue> versions(input_.ConsumeIntegralInRange<std::size_t>(0, 3));
+        for (FakeValue& v : versions) {
             constexpr std::uint32_t types[] = {registry_type::String, registry_type::ExpandString, 3, 7};
             v.type = input_.PickValueInArray(types);
             const std::string text = input_.ConsumeRandomLengthString(600);
             for (char c : text) v.bytes.push_back(static_cast<std::byte>(c));
             LongestValue = std::max(LongestValue, v.bytes.size());
         }
-        return std::make_unique<FuzzedKey>(std::move(versions));
+        return std::make_unique<FakeKey>(std::move(versions));
     }
 
 private:
