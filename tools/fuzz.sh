@@ -32,7 +32,8 @@ run_one() {
   local executions speed corpus
   executions="$(sed -n 's/^stat::number_of_executed_units: *//p' "${log}" | tail -1)"
   speed="$(sed -n 's/^stat::average_exec_per_sec: *//p' "${log}" | tail -1)"
-  corpus="$(find "${dir}/corpus_${name}" -type f | wc -l)"
+  # The inputs the run's corpus held at its end (the folder keeps every one it ever added).
+  corpus="$(sed -n 's/^#[0-9]*[[:space:]]*DONE .* corp: \([0-9]*\).*/\1/p' "${log}" | tail -1)"
   local elapsed
   elapsed="$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "${log}" | tail -1)"
   if [ "${status}" -ne 0 ]; then
