@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ButtonTestKit.h"
 #include "base/Rounding.h"
 #include "controls/ButtonColor.h"
@@ -27,6 +29,28 @@ TEST(ButtonColor, RoundHalfEvenTakesTiesToEven)
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
     EXPECT_EQ(RoundHalfEven(-2.6), -3);
     EXPECT_EQ(RoundHalfEven(76.5), 76);
+}
+
+TEST(ButtonColor, RoundHalfEvenKeepsHugeValuesInRange)
+{
+    constexpr int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+    EXPECT_EQ(RoundHalfEven(1e300), most);
+    EXPECT_EQ(RoundHalfEven(-7.6e307), least);
+    EXPECT_EQ(RoundHalfEven(2147483647.4), most);
+    EXPECT_EQ(RoundHalfEven(-2147483648.4), least);
+    EXPECT_EQ(RoundHalfEven(2147483646.0), most - 1);
+    EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+
+    // A stored design's font size beyond any font still reads as a number.
+    PixelCanvas canvas{10, 10};
+    FakeSite site{canvas};
+    ButtonModel button{site};
+    PropertyStore design = ProgramButtonDesign(L"OK");
+    FontDesc font;
+    font.Size = 1e300;
+    design.Write(L"FONT", font);
+    button.Load(design);
+    EXPECT_EQ(button.FontSize(), most);
 }
 
 class ButtonPaletteTest : public ::testing::Test {
