@@ -74,4 +74,17 @@ private:
     bool clickArmed_ = false; // a left press began on this control and no double click replaced it
     int pointer_ = 0;
     PicturePtr pointerIcon_;
+
+    // What the hover tick last learnt: asking the system which window lies under the pointer
+    // costs more than the rest of a tick, so the answer is kept while nothing it depends on
+    // moved, and asked again every few ticks for windows of other programs.
+    struct OverAnswer {
+        POINT pointer{};
+        RECT place{};
+        bool visible = false;
+        bool over = false;
+        int age = -1; // ticks since the system was asked; -1 when nothing is kept
+    };
+    bool overTick_ = false;
+    OverAnswer overAnswer_;
 };

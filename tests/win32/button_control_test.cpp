@@ -156,6 +156,35 @@ TEST(ButtonGdiInteraction, HoverOnceAndMouseOutAtTheNextTick)
     EXPECT_EQ(log.Count("MouseOut"), 1); // the timer stopped
 }
 
+// The pointer rests while the windows change under it: the hover still ends.
+TEST(ButtonGdiInteraction, HoverEndsWhenTheControlMovesOrIsCoveredUnderARestingPointer)
+{
+    Stage s;
+    EventLog log(*s.button);
+    auto hoverAt = [&](int x) {
+        s.PointAt(x, 12);
+        s.Send(WM_MOUSEMOVE, 0, x, 12);
+        Pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        Pump();
+    };
+    hoverAt(20);
+    ASSERT_EQ(log.Count("MouseOver"), 1);
+    ASSERT_EQ(log.Count("MouseOut"), 0);
+    SetWindowPos(s.host.hwnd(), nullptr, 200, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return log.Count("MouseOut") == 1; }, 2000, 5)) << "moved away";
+
+    hoverAt(30);
+    ASSERT_EQ(log.Count("MouseOver"), 2);
+    ASSERT_EQ(log.Count("MouseOut"), 1);
+    RECT r;
+    GetWindowRect(s.hwnd(), &r);
+    HostWindow cover(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    SetWindowPos(cover.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return log.Count("MouseOut") == 2; }, 2000, 5)) << "covered";
+    EXPECT_EQ(Snapshot(s.hwnd()).At(1, 12), PlainLeft);
+}
+
 TEST(ButtonGdiInteraction, RightButtonPaintsNothingAndDoesNotClick)
 {
     Stage s;
