@@ -192,7 +192,8 @@ int wmain(int argc, wchar_t** argv)
             const auto fillStart = Clock::now();
             rows.Fill(files);
             rows.SelectLastRowWithoutClick();
-            RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            // The paint the refill left pending, as the message loop would do it next.
+            UpdateWindow(list);
             fill = std::min(fill, MsSince(fillStart));
             listing = std::min(listing, listed);
             refill = std::min(refill, MsSince(start));
