@@ -1,5 +1,6 @@
 #include "host/FileList.h"
 
+#include "host/FolderPath.h"
 #include "host/Handles.h"
 #include "host/NameOrder.h"
 #include "host/PathText.h"
@@ -33,12 +34,12 @@ bool WalkFolder(const std::wstring& folder, const std::vector<std::wstring>& wil
 {
     DWORD oldMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(LongPathForm(folder).c_str());
     bool readable = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     for (const std::wstring& wildcard : wildcards) {
         if (!readable) break;
         WIN32_FIND_DATAW data;
-        UniqueFind find(FindFirstFileExW(JoinPath(folder, wildcard).c_str(), FindExInfoBasic, &data,
+        UniqueFind find(FindFirstFileExW(LongPathForm(JoinPath(folder, wildcard)).c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
         if (!find) {
             const DWORD error = GetLastError();
@@ -64,6 +65,28 @@ bool ListFiles(const std::wstring& folder, const std::vector<std::wstring>& wild
     SortNames(found);
     names = std::move(found);
     return true;
+}
+
+namespace {
+
+bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info)
+{
+    // No access is asked for: the identity of a file another program holds is still read.
+    constexpr DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const UniqueFile file(CreateFileW(LongPathForm(path).c_str(), 0, share, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file && GetFileInformationByHandle(file.get(), &info);
+}
+
+} // namespace
+
+bool SameFile(const std::wstring& a, const std::wstring& b)
+{
+    BY_HANDLE_FILE_INFORMATION first{};
+    BY_HANDLE_FILE_INFORMATION second{};
+    return FileIdentity(a, first) && FileIdentity(b, second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
 }
 
 bool FileList::SetPath(const std::wstring& path)

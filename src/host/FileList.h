@@ -20,6 +20,8 @@ public:
     void SetPattern(const std::wstring& pattern);
     // Reads the folder again; false (list kept) when it can't be read.
     bool Refresh();
+    // Lists nothing, for a folder that can't be read; the path stays.
+    void Clear() { names_.clear(); }
 
     int Count() const { return static_cast<int>(names_.size()); }
     const std::wstring& Name(int index) const { return names_.at(static_cast<std::size_t>(index)); }
@@ -43,5 +45,10 @@ bool WalkFolder(const std::wstring& folder, const std::vector<std::wstring>& wil
 // list box sorts (case-insensitively by the user's locale). False when the folder can't be read.
 bool ListFiles(const std::wstring& folder, const std::vector<std::wstring>& wildcards,
                std::vector<std::wstring>& names);
+
+// True when both paths name one existing file, as the file system identifies it: "TALK.PPT"
+// and "talk.ppt" do where names are compared without regard to case, and not where a folder
+// tells case apart. False when either can't be opened.
+bool SameFile(const std::wstring& a, const std::wstring& b);
 
 } // namespace host

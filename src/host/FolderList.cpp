@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "host/FileList.h"
+#include "host/FolderPath.h"
 #include "host/NameOrder.h"
 #include "host/PathText.h"
 
@@ -11,19 +12,6 @@ namespace host {
 namespace {
 
 constexpr DWORD Unlisted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-// Length of the root of a full path: "c:\" or "\\server\share\".
-std::size_t RootLength(const std::wstring& path)
-{
-    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') return 3;
-    if (path.rfind(L"\\\\", 0) == 0) {
-        const std::size_t server = path.find(L'\\', 2);
-        if (server == std::wstring::npos) return path.size();
-        const std::size_t share = path.find(L'\\', server + 1);
-        return share == std::wstring::npos ? path.size() : share + 1;
-    }
-    return 0;
-}
 
 // The root as the list shows it: the drive letter in lower case, as the drive list does.
 std::wstring RootText(const std::wstring& root)
@@ -63,8 +51,40 @@ std::wstring TidyFolderPath(const std::wstring& path)
     const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
     if (length == 0 || length >= size) return {};
     full.resize(length);
-    while (full.size() > RootLength(full) && !full.empty() && full.back() == L'\\') full.pop_back();
+    while (full.size() > FolderRootLength(full) && !full.empty() && full.back() == L'\\') full.pop_back();
     return full;
+}
+
+std::wstring ProcessFolder()
+{
+    std::wstring folder(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+        if (length == 0) return {};
+        if (length < folder.size()) {
+            folder.resize(length);
+            return folder;
+        }
+        folder.resize(length);  // the size needed, nul included
+    }
+}
+
+std::wstring ShortFolderForm(const std::wstring& path)
+{
+    if (path.size() < ClassicPathLimit) return path;
+    const std::size_t slash = path.rfind(L'\\');
+    if (slash == std::wstring::npos) return path;
+    const std::wstring folder = LongPathForm(path.substr(0, slash));
+    const DWORD size = GetShortPathNameW(folder.c_str(), nullptr, 0);
+    if (size == 0) return path;
+    std::wstring shortFolder(size, L'\0');
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortFolder.data(), size);
+    if (length == 0 || length >= size) return path;
+    shortFolder.resize(length);
+    if (shortFolder.rfind(L"\\\\?\\UNC\\", 0) == 0) shortFolder.replace(0, 8, L"\\\\");
+    else if (shortFolder.rfind(L"\\\\?\\", 0) == 0) shortFolder.erase(0, 4);
+    const std::wstring shorter = JoinPath(shortFolder, path.substr(slash + 1));
+    return shorter.size() < ClassicPathLimit ? shorter : path;
 }
 
 bool FolderList::Create(HWND parent, int id, const RECT& pixels)
@@ -92,7 +112,7 @@ void FolderList::SetItemHeights(int height)
 bool FolderList::SetPath(const std::wstring& path)
 {
     const std::wstring full = TidyFolderPath(path);
-    const std::size_t rootLength = RootLength(full);
+    const std::size_t rootLength = FolderRootLength(full);
     if (full.empty() || rootLength == 0) return false;
     std::vector<std::wstring> subfolders;
     if (!ReadSubfolders(full, subfolders)) return false;
@@ -127,6 +147,17 @@ bool FolderList::SetPath(const std::wstring& path)
     return true;
 }
 
+bool FolderList::SetNearestPath(const std::wstring& path)
+{
+    const std::wstring tidy = TidyFolderPath(path);
+    if (SetPath(tidy)) return true;
+    // SetPath keeps the last folder it could show, so the answer is the folder shown.
+    const auto show = [this](const std::wstring& folder) { return SetPath(folder); };
+    if (!NearestExistingFolder(tidy, show).empty()) return true;
+    // The drive is gone as a whole: the process's current folder, as for a drive that is not ready.
+    return !NearestExistingFolder(TidyFolderPath(ProcessFolder()), show).empty();
+}
+
 int FolderList::SelectedIndex() const
 {
     const LRESULT index = SendMessageW(inner_, LB_GETCURSEL, 0, 0);
@@ -139,8 +170,10 @@ bool FolderList::Enter(int index)
     const std::wstring target = EntryPath(index);
     const std::wstring before = path_;
     if (!SetPath(target)) {
-        // The folder went away or shut us out: show what is there now.
-        SetPath(path_);
+        // The folder went away or shut us out: show what is there now, or, when the folder
+        // shown went too, the nearest folder that is still there.
+        SetNearestPath(path_);
+        if (!SamePath(path_, before) && Change) Change();
         return false;
     }
     // Entering the folder already shown reads it again but changes nothing.

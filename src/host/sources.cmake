@@ -19,6 +19,7 @@ list(APPEND VISTORA_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FileList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NameOrder.cpp
 )
+list(APPEND VISTORA_PORTABLE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/FolderPath.cpp)
 # Processes and the shell
 list(APPEND VISTORA_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Process.cpp)
 # Drawing surface and pictures of the owner-drawn controls

@@ -1,6 +1,7 @@
 #include "mainwindow/PresentationList.h"
 
 #include "host/FileList.h"
+#include "host/FolderPath.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -40,7 +41,8 @@ public:
             found = it->second;
         } else {
             WIN32_FILE_ATTRIBUTE_DATA data;
-            if (!GetFileAttributesExW(fullPath.c_str(), GetFileExInfoStandard, &data)) return FileFacts{};
+            if (!GetFileAttributesExW(host::LongPathForm(fullPath).c_str(), GetFileExInfoStandard, &data))
+                return FileFacts{};
             found = Found{data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime};
         }
         FileFacts facts;

@@ -366,9 +366,8 @@ void frmMain::PointBrowserAtStartFolder()
     for (wchar_t c : languageFile_.DataExtension)
         if (c != L' ') FilePattern += c;
     FileDir.SetPattern(FilePattern);
-    wchar_t current[MAX_PATH * 2];
-    DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
-    Directory.SetPath(n ? std::wstring(current, n) : StartFolder);
+    const std::wstring current = host::ProcessFolder();
+    Directory.SetPath(!current.empty() ? current : StartFolder);
     FileDir.SetPath(Directory.Path());
     // The fallback is kept as written, so that it is saved so.
     if (changed) CurrentFolder = Directory.Path();

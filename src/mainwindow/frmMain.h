@@ -97,7 +97,9 @@ private:
     void lvDir_Click();
     void lvDir_DblClick();
     void ShowStatus(int panel, const std::wstring& text);
-    void SelectShowFile();
+    // Sets ShowFileName and ShowFile from the selected row; false when the path is too long for
+    // the presentation program to open.
+    bool SelectShowFile();
     // Picture n (1-based) of the command buttons' picture list.
     std::shared_ptr<const Picture> ButtonPicture(int number) const;
 

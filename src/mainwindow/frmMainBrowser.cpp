@@ -7,7 +7,9 @@
 #include "app/Shared.h"
 #include "base/Rounding.h"
 #include "base/Text.h"
+#include "host/FolderPath.h"
 #include "host/Screen.h"
+#include "host/TextFile.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/PresentationRow.h"
 #include "mainwindow/frmMain.h"
@@ -19,9 +21,7 @@ constexpr int SelectedText = 29;
 
 void frmMain::Drive_Change()
 {
-    wchar_t current[MAX_PATH * 2];
-    DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, current);
-    const std::wstring previous = std::wstring(current, n).substr(0, 2);
+    const std::wstring previous = host::ProcessFolder().substr(0, 2);
     const std::wstring shown = Directory.Path();
     // A folder change runs only when the folder list's path really changed: a refill would
     // move the selection away from the row the user clicked.
@@ -29,14 +29,22 @@ void frmMain::Drive_Change()
         if (!host::SamePath(Directory.Path(), shown)) Directory_Change();
         return;
     }
-    // Not ready (no medium, a lost network drive): back to the drive of the current folder.
+    // Not ready (no medium, a lost network drive): back to the drive of the current folder (or
+    // the nearest folder of it still there).
     Drive.SetDrive(previous);
-    if (Directory.SetPath(previous) && !host::SamePath(Directory.Path(), shown)) Directory_Change();
+    if (Directory.SetNearestPath(previous) && !host::SamePath(Directory.Path(), shown)) Directory_Change();
 }
 
 void frmMain::Directory_Change()
 {
-    FileDir.SetPath(Directory.Path());
+    // The folder can go between the folder list's reading and this one: then both lists move to
+    // the nearest folder still there, and a folder that can't be read at all lists no files.
+    if (!FileDir.SetPath(Directory.Path()) &&
+        !(Directory.SetNearestPath(Directory.Path()) && FileDir.SetPath(Directory.Path())))
+        FileDir.Clear();
+    // The folder list leaves its drive only when the drive is gone.
+    const std::wstring drive = Directory.Path().substr(0, 2);
+    if (!host::SamePath(Drive.Drive(), drive)) Drive.SetDrive(drive);
     CurrentFolder = Directory.Path();
     GO_Add();
 }
@@ -78,8 +86,20 @@ void frmMain::lvDir_Click()
 
 void frmMain::lvDir_DblClick() { GO_Show(); }
 
-void frmMain::SelectShowFile()
+bool frmMain::SelectShowFile()
 {
     shared.ShowFileName = UpperCase(TrimBlanks(lvDir.SelectedText()));
     shared.ShowFile = JoinPath(Directory.Path(), shared.ShowFileName);
+    // The name in capitals opens the file where names are compared without regard to case. Where
+    // it names another file or none (blanks at the ends of the name, a folder that tells case
+    // apart, two names differing only in case), the name as the folder lists it is used.
+    const int index = lvDir.SelectedIndex();
+    if (index >= 0) {
+        const std::wstring& listed = lvDir.Row(index).fullPath;
+        if (!host::SameFile(shared.ShowFile, listed) && host::FileExists(host::LongPathForm(listed)))
+            shared.ShowFile = listed;
+    }
+    // Programs bound by the classic path length can't open a longer path.
+    shared.ShowFile = host::ShortFolderForm(shared.ShowFile);
+    return shared.ShowFile.size() < host::ClassicPathLimit;
 }

@@ -141,7 +141,10 @@ void frmMain::GO_Show()
     // Without a selected row (an empty folder) there is nothing to show.
     if (lvDir.SelectedIndex() < 0) return;
     shared.HoverIndex = 0;
-    SelectShowFile();
+    if (!SelectShowFile()) {
+        SetStatusText(HoverPanel, shared.LangText[show::ShowNotStartedText]);
+        return;
+    }
     Hide();
     show::OpenShowBar([this](const std::wstring& statusText) {
         Show();

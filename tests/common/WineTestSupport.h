@@ -214,6 +214,70 @@ inline void EndProgramsFrom(const std::wstring& folder)
     CloseHandle(snapshot);
 }
 
+// A drive letter that points at a folder while this lives; a folder that does not exist makes it a
+// drive without its medium. The first free letter from `from` down to `to` is taken (a single
+// letter asked for is taken even when in use: the newest definition counts).
+class MappedDrive {
+public:
+    explicit MappedDrive(const std::wstring& target, wchar_t from = L'Y', wchar_t to = L'M')
+    {
+        const DWORD used = GetLogicalDrives();
+        for (wchar_t c = from; c >= to; --c) {
+            if (from != to && (used & (1u << (c - L'A')))) continue;
+            if (DefineDosDeviceW(0, std::wstring{c, L':'}.c_str(), target.c_str())) letter_ = c;
+            break;
+        }
+    }
+    ~MappedDrive() { Remove(); }
+    MappedDrive(const MappedDrive&) = delete;
+    MappedDrive& operator=(const MappedDrive&) = delete;
+    // The letter in capitals; the drive as the drive list writes it ("y:").
+    wchar_t Letter() const { return letter_; }
+    std::wstring Drive() const { return std::wstring{static_cast<wchar_t>(letter_ - L'A' + L'a'), L':'}; }
+    bool Present() const { return letter_ && (GetLogicalDrives() & (1u << (letter_ - L'A'))); }
+    // The drive goes, as a stick pulled out does.
+    void Remove()
+    {
+        if (letter_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, Drive().c_str(), nullptr);
+        letter_ = 0;
+    }
+
+private:
+    wchar_t letter_ = 0;
+};
+
+// Under Wine, the Unix path of a Windows path; empty elsewhere.
+inline std::wstring UnixPathOf(const std::wstring& path)
+{
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* unixPath = unixName ? unixName(path.c_str()) : nullptr;
+    if (!unixPath) return {};
+    std::wstring text;
+    for (const char* p = unixPath; *p; ++p) text += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return text;
+}
+
+// Under Wine, starts a Unix program (with its options) on a file given by its Windows path and a
+// Unix name below it, for what Windows calls can't do or must not be seen doing. A Unix process
+// can't be waited for: wait for its effect. False where that is not possible.
+inline bool StartUnixProgram(const std::wstring& program, const std::wstring& path, const std::wstring& below = L"")
+{
+    const std::wstring unixPath = UnixPathOf(path);
+    if (unixPath.empty()) return false;
+    std::wstring command = program + L" \"" + unixPath + (below.empty() ? L"" : L"/" + below) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    if (process.hThread) CloseHandle(process.hThread);
+    if (process.hProcess) CloseHandle(process.hProcess);
+    return true;
+}
+
 inline bool FileExistsForTest(const std::wstring& path)
 {
     DWORD attributes = GetFileAttributesW(path.c_str());

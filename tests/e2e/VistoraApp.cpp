@@ -1,5 +1,7 @@
 #include "VistoraApp.h"
 
+#include <bitset>
+
 #include <thread>
 
 namespace e2e {
@@ -102,6 +104,28 @@ std::vector<std::wstring> FolderFiles(const std::wstring& folder)
     } while (FindNextFileW(find, &data));
     FindClose(find);
     return names;
+}
+
+std::wstring Lower(std::wstring text)
+{
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+void PickDrive(HWND driveList, wchar_t letter)
+{
+    const DWORD below = GetLogicalDrives() & ((1u << (letter - L'A')) - 1);
+    const int index = static_cast<int>(std::bitset<26>(below).count());
+    HWND box = GetWindow(driveList, GW_CHILD);
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(driveList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+void EnterFolderEntry(HWND folderList, int index)
+{
+    HWND box = GetWindow(folderList, GW_CHILD);
+    SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(folderList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
 }
 
 int ProcessesFrom(const std::wstring& image)

@@ -50,6 +50,15 @@ int ProcessesFrom(const std::wstring& image);
 // Files in a folder, names only.
 std::vector<std::wstring> FolderFiles(const std::wstring& folder);
 
+// Text in lower case, for paths compared as Windows compares them.
+std::wstring Lower(std::wstring text);
+
+// Picks a drive in the drive list as the closed box does for an arrow key: selection, then the
+// change notice to the list's frame.
+void PickDrive(HWND driveList, wchar_t letter);
+// Double-clicks entry i of the folder list, as the list box reports it to its frame.
+void EnterFolderEntry(HWND folderList, int index);
+
 class VistoraApp {
 public:
     // A fresh program folder holding copies of the built program's files.

@@ -6,6 +6,7 @@
 
 #include "VistoraApp.h"
 
+using e2e::Lower;
 using e2e::VistoraApp;
 using testsupport::ReadBytes;
 using testsupport::WaitFor;
@@ -13,12 +14,6 @@ using testsupport::WindowText;
 using testsupport::WriteBytes;
 
 namespace {
-
-std::wstring Lower(std::wstring text)
-{
-    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
 
 std::string Narrow(const std::wstring& text)
 {

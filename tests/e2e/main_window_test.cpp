@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <bitset>
 
 #include "VistoraApp.h"
 
+using e2e::Lower;
 using e2e::VistoraApp;
 using testsupport::ReadBytes;
 using testsupport::WaitFor;
@@ -16,12 +16,6 @@ using testsupport::WriteBytes;
 namespace {
 
 bool Visible(HWND hwnd) { return hwnd && IsWindowVisible(hwnd); }
-
-std::wstring Lower(std::wstring text)
-{
-    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
 
 // Vistora.opt naming a folder to start in.
 std::string OptionsFor(const std::wstring& folder)
@@ -33,17 +27,9 @@ std::string OptionsFor(const std::wstring& folder)
 
 // Q: points at a folder that does not exist while this lives, as a drive without its medium
 // (or a removed one) would.
-class MissingDriveQ {
-public:
-    MissingDriveQ() : mapped_(DefineDosDeviceW(0, L"Q:", L"C:\\no-such-vistora-drive") != 0) {}
-    ~MissingDriveQ()
-    {
-        if (mapped_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
-    }
-    bool Mapped() const { return mapped_; }
-
-private:
-    bool mapped_;
+struct MissingDriveQ : testsupport::MappedDrive {
+    MissingDriveQ() : MappedDrive(L"C:\\no-such-vistora-drive", L'Q', L'Q') {}
+    bool Mapped() const { return Letter() == L'Q'; }
 };
 
 } // namespace
@@ -218,20 +204,7 @@ TEST(MainBrowser, RowsIconsSizesAndTheRowClick)
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(app.Button(9)) != 0; }, 3000));
 }
 
-namespace {
-
-// Picks a drive in the drive list as the closed box does for an arrow key: selection, then the
-// change notice to the list's frame.
-void PickDrive(HWND driveList, wchar_t letter)
-{
-    const DWORD below = GetLogicalDrives() & ((1u << (letter - L'A')) - 1);
-    const int index = static_cast<int>(std::bitset<26>(below).count());
-    HWND box = GetWindow(driveList, GW_CHILD);
-    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(driveList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-}
-
-} // namespace
+using e2e::PickDrive;
 
 TEST(MainBrowser, DriveChangeOpensTheDriveOrFallsBackWhenItIsNotReady)
 {
@@ -266,14 +239,6 @@ void ClickRow(const VistoraApp& app, int row)
     VistoraApp::ClickAt(r.left + 30, (r.top + r.bottom) / 2);
 }
 
-// Double-clicks entry i of the folder list, as the list box reports it to its frame.
-void EnterFolderEntry(HWND folderList, int index)
-{
-    HWND box = GetWindow(folderList, GW_CHILD);
-    SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(folderList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
-}
-
 // The visible top-level windows, in a fixed order.
 std::vector<HWND> VisibleWindows()
 {
@@ -289,6 +254,8 @@ std::vector<HWND> VisibleWindows()
 }
 
 } // namespace
+
+using e2e::EnterFolderEntry;
 
 TEST(MainBrowser, BackInTheFolderShownTheClickedRowStaysChosen)
 {

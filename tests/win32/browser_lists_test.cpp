@@ -122,50 +122,17 @@ void AddColumns(HWND list)
 }
 
 // A drive letter mapped to a folder that does not exist: listed, but never ready.
-class MissingDrive {
-public:
-    MissingDrive()
-    {
-        const DWORD used = GetLogicalDrives();
-        for (wchar_t c = L'y'; c >= L'm'; --c) {
-            if (used & (1u << (c - L'a'))) continue;
-            const std::wstring drive{c, L':'};
-            if (DefineDosDeviceW(0, drive.c_str(), L"C:\\no-such-browser-drive")) letter_ = c;
-            break;
-        }
-    }
-    ~MissingDrive()
-    {
-        if (letter_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, Drive().c_str(), nullptr);
-    }
-    std::wstring Drive() const { return std::wstring{letter_, L':'}; }
-    bool Present() const { return letter_ && (GetLogicalDrives() & (1u << (letter_ - L'a'))); }
-
-private:
-    wchar_t letter_ = 0;
+// A drive letter without its medium.
+struct MissingDrive : testsupport::MappedDrive {
+    MissingDrive() : MappedDrive(L"C:\\no-such-browser-drive") {}
 };
 
 // Under Wine a folder may hold names that differ only in case; Windows calls can't create the
 // second one, a Unix program can. Returns false where that is not possible.
 bool CreateCaseTwin(const std::wstring& folder, const std::wstring& name)
 {
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    auto unixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName) return false;
-    char* unixFolder = unixName(folder.c_str());
-    if (!unixFolder) return false;
-    std::wstring command = L"/usr/bin/touch \"";
-    for (const char* p = unixFolder; *p; ++p) command += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-    HeapFree(GetProcessHeap(), 0, unixFolder);
-    command += L"/" + name + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    if (process.hThread) CloseHandle(process.hThread);
-    if (process.hProcess) CloseHandle(process.hProcess);
+    // The Unix name is added below the folder: Wine would take the Windows name for the file that exists.
+    if (!testsupport::StartUnixProgram(L"/usr/bin/touch", folder, name)) return false;
     // A Unix process can't be waited for: wait for the name to show up.
     return testsupport::WaitFor([&] {
         WIN32_FIND_DATAW data;

@@ -223,8 +223,33 @@ private:
 
 } // namespace
 
+namespace {
+
+// Where VISTORA_SHOW_LOG names a file, the command line is added to it (UTF-8, one a line),
+// so that a test can see the very path it was given.
+void NoteCommandLine()
+{
+    wchar_t log[1024];
+    const DWORD n = GetEnvironmentVariableW(L"VISTORA_SHOW_LOG", log, 1024);
+    if (!n || n >= 1024) return;
+    const std::wstring line = std::wstring(GetCommandLineW()) + L"\r\n";
+    const int length = static_cast<int>(line.size());
+    const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), length, bytes.data(), size, nullptr, nullptr);
+    HANDLE file =
+        CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    NoteCommandLine();
     StandInWindow window(ParseCommandLine());
     if (!window.Create(instance, showCommand)) return 1;
     MSG msg;
