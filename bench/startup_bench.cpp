@@ -156,7 +156,7 @@ double Median(std::vector<double> values)
 }
 
 struct Series {
-    std::vector<double> bare, vistora;
+    std::vector<double> bare, controls, vistora;
 };
 
 // Starts the bare program and Vistora in turn and adds their times to the series.
@@ -165,17 +165,20 @@ void Round(Launch launch, const std::wstring& folder, Series& series, bool count
     const std::wstring answer = folder + L"\\ZelSuite.tmp";
     const double b = TimeStart(launch, ExeFolder() + L"\\bare_window.exe", folder, L"BareWindow");
     Sleep(200);
+    const double c = TimeStart(launch, ExeFolder() + L"\\bare_controls.exe", folder, L"BareControls");
+    Sleep(200);
     DeleteFileW(answer.c_str());
     const double v = TimeStart(launch, folder + L"\\Vistora.exe", folder, L"VistoraForm");
     // Vistora starts the probe last; let it begin before it is ended with the rest.
     testsupport::WaitFor([&] { return testsupport::FileExistsForTest(answer); }, 5000, 10);
     testsupport::EndProgramsFrom(folder);
     Sleep(200);
-    std::printf("%-8s %12.1f %12.1f%s\n", launch == Launch::Shell ? "shell" : "windows", b, v,
+    std::printf("%-8s %12.1f %12.1f %12.1f%s\n", launch == Launch::Shell ? "shell" : "windows", b, c, v,
                 counted ? "" : "  (warm-up)");
     std::fflush(stdout);
     if (!counted) return;
     if (b >= 0) series.bare.push_back(b);
+    if (c >= 0) series.controls.push_back(c);
     if (v >= 0) series.vistora.push_back(v);
 }
 
@@ -188,7 +191,7 @@ int wmain(int argc, wchar_t** argv)
     FillProgramFolder(scratch);
     const std::wstring& folder = scratch.path();
     Series shell, windows;
-    std::printf("%-8s %12s %12s\n", "started", "bare ms", "Vistora ms");
+    std::printf("%-8s %12s %12s %12s\n", "started", "bare ms", "list view ms", "Vistora ms");
     // The first round warms the file cache and is not counted.
     for (int run = 0; run <= runs; ++run) {
         Round(Launch::Shell, folder, shell, run > 0);
@@ -209,6 +212,12 @@ int wmain(int argc, wchar_t** argv)
         std::snprintf(fl, sizeof fl, "%.0f ms", floor);
         std::snprintf(r, sizeof r, "%.2fx", figure / floor);
         ReportFigure(what, f, fl, r, target);
+        if (series->controls.empty()) continue;
+        // The same start against a bare window that shows a list view, as Vistora's main window does.
+        const double controls = Median(series->controls);
+        std::snprintf(fl, sizeof fl, "%.0f ms", controls);
+        std::snprintf(r, sizeof r, "%.2fx", figure / controls);
+        ReportFigure((std::string(what) + ", floor with a list view").c_str(), f, fl, r, "-");
     }
     return complete ? 0 : 1;
 }
