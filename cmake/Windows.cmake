@@ -54,7 +54,7 @@ if(E2E_TEST_SOURCES)
   add_executable(e2e_tests ${E2E_TEST_SOURCES})
   vistora_target(e2e_tests)
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/common)
-  target_link_libraries(e2e_tests PRIVATE gtest gtest_main ${WIN_LIBS})
+  target_link_libraries(e2e_tests PRIVATE gtest gtest_main ${WIN_LIBS} ntdll)
 endif()
 
 # Small programs the e2e tests start in place of outside programs (editor, shell handlers).

@@ -44,8 +44,9 @@ protected:
     void TearDown() override;
 
     std::wstring PeerLog() const { return talks_ / L"peer.log"; }
-    // Presses the start button; returns the bar once the show's window is up.
-    HWND StartShow();
+    // Presses the start button; returns the bar once the show's window is up and, unless told
+    // otherwise, once the bar's watch has had time to see it.
+    HWND StartShow(bool letTheWatchSeeIt = true);
     // Brings the bar into view with the pointer at the top edge and clicks one of its buttons.
     void ClickBarButton(HWND bar, int index);
     // Presses one of the bar's buttons the way its access key does, wherever the bar is. Under

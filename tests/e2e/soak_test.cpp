@@ -1,0 +1,200 @@
+// A long session in one Vistora: round after round of a show with the pen must not pile up
+// handles, memory, windows or programs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <psapi.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ShowRoadKit.h"
+
+using namespace e2e;
+using testsupport::WaitFor;
+
+namespace {
+
+constexpr int Rounds = 100;
+constexpr int SettledAfter = 10;
+// Each figure is the lowest after the ten rounds up to that point: copies of the screen's
+// picture (a few MB) now and then stay a while after their round, and a leak raises even the
+// lowest.
+constexpr int Sampled = 10;
+constexpr int BackButtonId = 100;
+constexpr COLORREF PenRed = RGB(255, 0, 0);
+constexpr NTSTATUS InfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
+
+struct Figures {
+    DWORD handles = 0;
+    SIZE_T privateBytes = 0;
+    int windows = 0;
+};
+
+// The process's entries in the system's handle table.
+DWORD HandlesInSystemTable(DWORD pid)
+{
+    std::vector<BYTE> buffer(1 << 20);
+    NTSTATUS status;
+    while ((status = NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
+                                              static_cast<ULONG>(buffer.size()), nullptr)) == InfoLengthMismatch)
+        buffer.resize(buffer.size() * 2);
+    if (status != 0) return 0;
+    const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+    DWORD count = 0;
+    for (ULONG i = 0; i < table->Count; ++i) count += table->Handle[i].OwnerPid == pid;
+    return count;
+}
+
+// Top-level windows of the process, shown or not.
+int WindowsOf(DWORD pid)
+{
+    struct Count {
+        DWORD pid;
+        int n = 0;
+    } count{pid};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            c->n += owner == c->pid;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.n;
+}
+
+Figures Measure(DWORD pid)
+{
+    Figures figures;
+    figures.windows = WindowsOf(pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return figures;
+    // Wine answers 0 for another process; its handle table holds the same figure.
+    if (!GetProcessHandleCount(process, &figures.handles) || figures.handles == 0)
+        figures.handles = HandlesInSystemTable(pid);
+    // Both fields are the commit charge; Wine fills only the older one for another process.
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
+        figures.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    CloseHandle(process);
+    return figures;
+}
+
+void KeepLowest(Figures& lowest, const Figures& now)
+{
+    lowest.handles = std::min(lowest.handles, now.handles);
+    lowest.privateBytes = std::min(lowest.privateBytes, now.privateBytes);
+    lowest.windows = std::min(lowest.windows, now.windows);
+}
+
+void Print(int round, const Figures& f)
+{
+    std::printf("soak, lowest after rounds %d to %d: %lu handles, %zu private bytes, %d top-level windows\n",
+                round - Sampled + 1, round,
+                static_cast<unsigned long>(f.handles), static_cast<size_t>(f.privateBytes), f.windows);
+}
+
+// Under Xvfb no window manager answers, and Wine waits up to two seconds for one each time a
+// window it manages hides; unmanaged, the rounds go at the program's own pace.
+void SetWineManaged(const wchar_t* exe, bool managed)
+{
+    const std::wstring key = std::wstring(L"Software\\Wine\\AppDefaults\\") + exe + L"\\X11 Driver";
+    if (managed) {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed");
+        return;
+    }
+    HKEY hkey;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hkey, nullptr))
+        return;
+    RegSetValueExW(hkey, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), 2 * sizeof(wchar_t));
+    RegCloseKey(hkey);
+}
+
+// A stroke posted to the overlay's drawing surface, in screen pixels. With the real pointer,
+// Wine now and then reports a place the pointer left long ago in the middle of the stroke (where
+// X last saw it, once the overlay is mapped under it).
+void Stroke(HWND overlay, POINT from, POINT to)
+{
+    POINT inOverlay = from;
+    ScreenToClient(overlay, &inOverlay);
+    HWND image = ChildWindowFromPointEx(overlay, inOverlay, CWP_SKIPINVISIBLE);
+    auto at = [image](POINT p) {
+        ScreenToClient(image, &p);
+        return MAKELPARAM(p.x, p.y);
+    };
+    const POINT middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
+    PostMessageW(image, WM_LBUTTONDOWN, MK_LBUTTON, at(from));
+    PostMessageW(image, WM_MOUSEMOVE, MK_LBUTTON, at(middle));
+    PostMessageW(image, WM_MOUSEMOVE, MK_LBUTTON, at(to));
+    PostMessageW(image, WM_LBUTTONUP, 0, at(to));
+}
+
+class Soak : public ShowRoadTest {
+protected:
+    void SetUp() override
+    {
+        for (const wchar_t* exe : Programs) SetWineManaged(exe, false);
+        ShowRoadTest::SetUp();
+    }
+    void TearDown() override
+    {
+        ShowRoadTest::TearDown();
+        for (const wchar_t* exe : Programs) SetWineManaged(exe, true);
+    }
+
+    // The show, Photo, one stroke on the frozen screen, Back, and the bar's Exit.
+    void Round()
+    {
+        VistoraApp::MoveTo(640, 600);
+        HWND bar = StartShow(false);
+        ASSERT_NE(bar, nullptr);
+        HWND show = ShowWindowOf(Name);
+        PressBarButton(bar, 2);
+        HWND overlay = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (overlay = Overlay(app_)) != nullptr; }, 5000)) << "the overlay shows";
+        Stroke(overlay, {200, 300}, {400, 300});
+        ASSERT_TRUE(WaitFor([] { return testsupport::ScreenPixel(300, 302) == PenRed; }, 2000)) << "the stroke shows";
+        PostMessageW(ChildById(overlay, BackButtonId), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(overlay); }, 5000)) << "Back closes the overlay";
+        PressBarButton(bar, 1);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(show); }, 3000)) << "Exit closes the show";
+        ASSERT_TRUE(MainIsBack());
+        ASSERT_TRUE(WaitFor([&] { return testsupport::ProcessesStartedBy(app_.Pid()).empty(); }, 5000))
+            << "a program Vistora started runs on";
+    }
+
+    static constexpr const wchar_t* Programs[] = {L"Vistora.exe", L"StandInShow.exe"};
+};
+
+} // namespace
+
+TEST_F(Soak, RoundsOfShowAndPenLeaveNoHandlesMemoryWindowsOrProgramsBehind)
+{
+    Figures settled{MAXDWORD, static_cast<SIZE_T>(-1), INT_MAX};
+    Figures last = settled;
+    const DWORD began = GetTickCount();
+    for (int round = 1; round <= Rounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        Round();
+        if (HasFatalFailure()) return;
+        if (round > SettledAfter - Sampled && round <= SettledAfter) KeepLowest(settled, Measure(app_.Pid()));
+        if (round > Rounds - Sampled) KeepLowest(last, Measure(app_.Pid()));
+    }
+    std::printf("soak: %d rounds, %.2f s a round\n", Rounds, (GetTickCount() - began) / 1000.0 / Rounds);
+    Print(SettledAfter, settled);
+    Print(Rounds, last);
+
+    // Zero means the figure cannot be read here, and a comparison of zeros cannot fail.
+    ASSERT_GT(settled.handles, 0u) << "no handle count of another process on this system";
+    ASSERT_GT(settled.privateBytes, 0u) << "no private bytes of another process on this system";
+    EXPECT_LE(last.handles * 100.0, settled.handles * 105.0) << "handles grew by more than 5 %";
+    EXPECT_LE(last.privateBytes * 100.0, settled.privateBytes * 105.0) << "private bytes grew by more than 5 %";
+    EXPECT_LE(last.windows, settled.windows) << "windows of the rounds stay behind";
+}
