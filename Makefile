@@ -2,7 +2,7 @@
 BUILD ?= build
 export VISTORA_BUILD := $(abspath $(BUILD))
 
-.PHONY: all run test test-unit test-win32 test-e2e test-fuzz fuzz bench dist tour clean
+.PHONY: all run test test-unit test-win32 test-e2e test-fuzz soak fuzz bench dist tour clean
 all:
 	tools/build.sh
 run:
@@ -17,6 +17,9 @@ test-e2e:
 	tools/test.sh -L e2e
 test-fuzz:
 	tools/test.sh -L fuzz
+# A hundred rounds of a show with the pen in one Vistora, watching handles, memory and windows.
+soak:
+	tools/test.sh -L soak
 # Every fuzz target for FUZZ_SECONDS each (default 60), e.g. make fuzz FUZZ_SECONDS=600.
 fuzz:
 	tools/fuzz.sh

@@ -188,13 +188,26 @@ TEST(MainCommandWebOrAbout, OnlyAnExactTrueOpensTheWebSite)
     VistoraApp app(true, false);
     ASSERT_NE(app.StartAndWait(), nullptr);
     struct Case {
-        const char* content; // nullptr: no file
+        std::string content; // "-": no file
         bool online;
+        bool held = false; // another program holds the file without sharing it
     };
-    const Case cases[] = {{nullptr, false}, {"", false}, {"true\r\n", false}, {"True \r\n", false}, {"True\r\n", true}};
+    const Case cases[] = {{"-", false},
+                          {"", false},
+                          {"true\r\n", false},
+                          {"True \r\n", false},
+                          {std::string("\0\xff\x01True\r\n\x80", 9), false},
+                          {"True\r\n", false, true},
+                          {"True\r\n", true}};
     for (const Case& c : cases) {
         DeleteFileW(app.File(L"ZelSuite.tmp").c_str());
-        if (c.content) WriteBytes(app.File(L"ZelSuite.tmp"), c.content);
+        if (c.content != "-") WriteBytes(app.File(L"ZelSuite.tmp"), c.content);
+        HANDLE held = c.held ? CreateFileW(app.File(L"ZelSuite.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr)
+                             : INVALID_HANDLE_VALUE;
+        if (c.held) {
+            ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        }
         DeleteFileW((logs / L"browser.log").c_str());
         VistoraApp::Click(app.Button(2));
         if (c.online) {
@@ -203,13 +216,14 @@ TEST(MainCommandWebOrAbout, OnlyAnExactTrueOpensTheWebSite)
             EXPECT_EQ(FindAbout(app.Pid()), nullptr);
         } else {
             HWND about = FindAbout(app.Pid());
-            ASSERT_NE(about, nullptr) << (c.content ? c.content : "no file");
+            ASSERT_NE(about, nullptr) << c.content;
             EXPECT_EQ(app.StatusText(2), L"Set the sound volume. Off line: the web site can't be opened now");
             EXPECT_FALSE(IsWindowEnabled(app.Main())) << "the About box is modal";
             VistoraApp::Click(GetDlgItem(about, 1));
             EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
             EXPECT_TRUE(ReadBytes(logs / L"browser.log").empty());
         }
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     }
 }
 

@@ -123,30 +123,42 @@ TEST(ProbeRun, WorksInAFolderTheAnsiCodePageCannotName)
 
 TEST(ProbeRun, ReportsAnAnswerFileItCannotCreate)
 {
-    ScratchFolder scratch(L"probe-run");
-    const std::wstring exe = InstallProbe(scratch.path());
-    // A folder in the file's place cannot be opened for output.
-    ASSERT_TRUE(CreateDirectoryW((scratch / L"ZelSuite.tmp").c_str(), nullptr));
+    // A folder in the file's place, and a file another program holds without sharing.
+    for (const bool locked : {false, true}) {
+        SCOPED_TRACE(locked ? "held by another program" : "a folder of its name");
+        ScratchFolder scratch(L"probe-run");
+        const std::wstring exe = InstallProbe(scratch.path());
+        const std::wstring answer = scratch / L"ZelSuite.tmp";
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (locked) {
+            held = CreateFileW(answer.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        } else {
+            ASSERT_TRUE(CreateDirectoryW(answer.c_str(), nullptr));
+        }
 
-    PROCESS_INFORMATION pi = StartHidden(exe);
-    ASSERT_TRUE(pi.hProcess);
-    HWND box = nullptr;
-    WaitFor([&] {
-        box = FindProcessWindow(pi.dwProcessId, L"#32770");
-        return box || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
-    }, kRunTimeoutMs);
-    if (!box) {
+        PROCESS_INFORMATION pi = StartHidden(exe);
+        ASSERT_TRUE(pi.hProcess);
+        HWND box = nullptr;
+        WaitFor([&] {
+            box = FindProcessWindow(pi.dwProcessId, L"#32770");
+            return box || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
+        }, kRunTimeoutMs);
+        if (!box) {
+            Finish(pi);
+            if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+            FAIL() << "no message box appeared, though brannox.exe was started hidden";
+        }
+        EXPECT_EQ(WindowText(box), L"Brannox");
+        EXPECT_NE(DialogMessageText(box).find(L"ZelSuite.tmp"), std::wstring::npos) << DialogMessageText(box);
+        // It waits for the OK, then ends with a failure code.
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
+        DWORD code = 0;
+        GetExitCodeProcess(pi.hProcess, &code);
+        EXPECT_EQ(code, 1u);
         Finish(pi);
-        FAIL() << "no message box appeared, though brannox.exe was started hidden";
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     }
-    EXPECT_EQ(WindowText(box), L"Brannox");
-    EXPECT_NE(DialogMessageText(box).find(L"ZelSuite.tmp"), std::wstring::npos) << DialogMessageText(box);
-    // It waits for the OK, then ends with a failure code.
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 1u);
-    Finish(pi);
 }

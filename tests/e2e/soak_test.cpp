@@ -153,6 +153,13 @@ protected:
     void Round()
     {
         VistoraApp::MoveTo(640, 600);
+        // The main window is back on the screen, under the pointer's way, before Start is pressed.
+        const HWND start = app_.Button(1);
+        ASSERT_TRUE(WaitFor([&] {
+            RECT r;
+            GetWindowRect(start, &r);
+            return IsWindowEnabled(start) && WindowFromPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == start;
+        }, 3000)) << "the start button can be clicked";
         HWND bar = StartShow(false);
         ASSERT_NE(bar, nullptr);
         HWND show = ShowWindowOf(Name);
