@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BenchReport.h"
+#include "WineTestSupport.h"
 #include "host/FileList.h"
 #include "mainwindow/PresentationList.h"
 
@@ -43,13 +44,7 @@ bool MakeFilesFromUnix(const std::wstring& folder, int count)
     std::wstring command = L"/bin/sh -c \"";
     for (char c : script) command += (c == '"') ? std::wstring(L"\\\"") : std::wstring(1, static_cast<wchar_t>(c));
     command += L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    if (process.hThread) CloseHandle(process.hThread);
-    if (process.hProcess) CloseHandle(process.hProcess);
+    if (!testsupport::StartDetached(command)) return false;
     // A Unix process can't be waited for: wait for the files instead.
     for (int waited = 0; waited < 300; ++waited) {
         if (CountFiles(folder) >= count) return true;

@@ -1,6 +1,7 @@
 # Benchmark programs over the Win32 library (console programs; run under Wine, they print figures).
 add_executable(browser_bench ${CMAKE_CURRENT_LIST_DIR}/browser_bench.cpp)
 vistora_target(browser_bench)
+target_include_directories(browser_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(browser_bench PRIVATE vistora_win)
 add_executable(button_bench ${CMAKE_CURRENT_LIST_DIR}/button_bench.cpp)
 vistora_target(button_bench)

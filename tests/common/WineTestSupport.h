@@ -260,14 +260,9 @@ inline std::wstring UnixPathOf(const std::wstring& path)
     return text;
 }
 
-// Under Wine, starts a Unix program (with its options) on a file given by its Windows path and a
-// Unix name below it, for what Windows calls can't do or must not be seen doing. A Unix process
-// can't be waited for: wait for its effect. False where that is not possible.
-inline bool StartUnixProgram(const std::wstring& program, const std::wstring& path, const std::wstring& below = L"")
+// Starts a command line without waiting for it or keeping its handles.
+inline bool StartDetached(std::wstring command)
 {
-    const std::wstring unixPath = UnixPathOf(path);
-    if (unixPath.empty()) return false;
-    std::wstring command = program + L" \"" + unixPath + (below.empty() ? L"" : L"/" + below) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -276,6 +271,16 @@ inline bool StartUnixProgram(const std::wstring& program, const std::wstring& pa
     if (process.hThread) CloseHandle(process.hThread);
     if (process.hProcess) CloseHandle(process.hProcess);
     return true;
+}
+
+// Under Wine, starts a Unix program (with its options) on a file given by its Windows path and a
+// Unix name below it, for what Windows calls can't do or must not be seen doing. A Unix process
+// can't be waited for: wait for its effect. False where that is not possible.
+inline bool StartUnixProgram(const std::wstring& program, const std::wstring& path, const std::wstring& below = L"")
+{
+    const std::wstring unixPath = UnixPathOf(path);
+    if (unixPath.empty()) return false;
+    return StartDetached(program + L" \"" + unixPath + (below.empty() ? L"" : L"/" + below) + L"\"");
 }
 
 inline bool FileExistsForTest(const std::wstring& path)
