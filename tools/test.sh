@@ -12,6 +12,4 @@ if [ "$*" != "-L unit" ]; then
   export VISTORA_SESSION=1
 fi
 set +e
-# The soak runs only when its label is asked for.
-[ "$#" -eq 0 ] && set -- -LE soak
 ctest --test-dir "${VISTORA_BUILD}" --output-on-failure -j2 "$@"
