@@ -18,13 +18,35 @@ void PaintArt(HDC dc, const PixelArt& art, const RECT& where, bool stretch)
     AlphaBlend(dc, where.left, where.top, width, height, memory.get(), 0, 0, art.width, art.height, blend);
 }
 
-std::function<void(HDC, const RECT&)> ArtPainter(PixelArt (*render)(int width, int height))
+void ScaledArt::Prepare(int width, int height)
 {
-    auto cache = std::make_shared<PixelArt>();
-    return [render, cache](HDC dc, const RECT& client) {
-        const int width = client.right - client.left;
-        const int height = client.bottom - client.top;
-        if (cache->width != width || cache->height != height) *cache = render(width, height);
-        PaintArt(dc, *cache, client, false);
-    };
+    if (width <= 0 || height <= 0 || (cache_.width == width && cache_.height == height)) return;
+    if (preparing_.valid() && preparingSize_.cx == width && preparingSize_.cy == height) return;
+    preparingSize_ = SIZE{width, height};
+    preparing_ = std::async(std::launch::async, render_, width, height);
+}
+
+const PixelArt& ScaledArt::At(int width, int height)
+{
+    if (cache_.width == width && cache_.height == height) return cache_;
+    if (preparing_.valid()) {
+        PixelArt prepared = preparing_.get();
+        if (preparingSize_.cx == width && preparingSize_.cy == height) {
+            cache_ = std::move(prepared);
+            return cache_;
+        }
+    }
+    cache_ = render_(width, height);
+    return cache_;
+}
+
+void ScaledArt::Paint(HDC dc, const RECT& client)
+{
+    PaintArt(dc, At(client.right - client.left, client.bottom - client.top), client, false);
+}
+
+std::function<void(HDC, const RECT&)> ArtPainter(ScaledArt::Render render)
+{
+    auto art = std::make_shared<ScaledArt>(render);
+    return [art](HDC dc, const RECT& client) { art->Paint(dc, client); };
 }

@@ -124,7 +124,8 @@ void frmMain::CreateControls()
 
     // Background first: later siblings lie above it.
     Image1 = std::make_unique<host::Image>(self, RGB(236, 233, 216));
-    Image1->Paint = ArtPainter(&RenderBackground);
+    background_ = std::make_shared<ScaledArt>(&RenderBackground);
+    Image1->Paint = [art = background_](HDC dc, const RECT& client) { art->Paint(dc, client); };
     Image1->MouseMove = [this](int, int, double, double) { ShowStatus(HoverPanel, shared.LangText[ReadyText]); };
 
     Picture1 = std::make_unique<host::Image>(self, RGB(0, 60, 115));
@@ -284,6 +285,11 @@ void frmMain::FirstLayout()
     FormReady = 1;
     GO_Resize();
     FormReady = 0;
+    // The background is the largest picture of the first paint: it is rendered on the second core
+    // while the rest of the window is set up.
+    RECT client{};
+    GetClientRect(Image1->hwnd(), &client);
+    background_->Prepare(client.right, client.bottom);
 }
 
 void frmMain::FindProgramFolder()

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/ArtPaint.h"
 #include "host/Artwork.h"
 #include "host/Controls.h"
 #include "host/DriveList.h"
@@ -126,6 +127,7 @@ private:
     UniqueFont listFont_;
     UniqueFont titleFont_;
     std::function<void(HDC, const RECT&)> titlePainter_;
+    std::shared_ptr<ScaledArt> background_;
     std::vector<std::wstring> statusTexts_ = std::vector<std::wstring>(4);
 
     // What this window alone keeps: the language file as read, the browser's folders and

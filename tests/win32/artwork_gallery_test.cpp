@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "WineTestSupport.h"
+#include "host/ArtPaint.h"
 #include "host/Artwork.h"
 #include "resources/art/Pictures.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -159,6 +161,41 @@ TEST(ArtworkHandles, ImageListsKeepTheNumbering)
     EXPECT_EQ(s.At(1, 1), RGB(255, 0, 0));
     EXPECT_EQ(s.At(2, 2), RGB(255, 0, 0));
     EXPECT_EQ(s.At(3, 3), Magenta);
+}
+
+namespace {
+std::atomic<int> Renders{0};
+std::atomic<DWORD> RenderThread{0};
+PixelArt CountedRender(int width, int height)
+{
+    ++Renders;
+    RenderThread = GetCurrentThreadId();
+    return PixelArt(width, height, ArtRgb(width, height, 7));
+}
+} // namespace
+
+// A picture prepared ahead is the one painted, rendered once on another thread; a paint at
+// another size renders anew.
+TEST(ArtworkHandles, ScaledArtPaintsThePreparedPictureWhereTheSizeFits)
+{
+    ScaledArt art(&CountedRender);
+    Renders = 0;
+    art.Prepare(40, 30);
+    Surface s(40, 30, Magenta);
+    art.Paint(s.dc(), RECT{0, 0, 40, 30});
+    EXPECT_EQ(s.At(39, 29), RGB(40, 30, 7));
+    EXPECT_EQ(Renders, 1);
+    EXPECT_NE(RenderThread, GetCurrentThreadId());
+    art.Prepare(40, 30);
+    art.Paint(s.dc(), RECT{0, 0, 40, 30});
+    EXPECT_EQ(Renders, 1) << "the size it has is not rendered again";
+
+    art.Prepare(20, 10);
+    const PixelArt& other = art.At(30, 20);
+    EXPECT_EQ(other.width, 30);
+    EXPECT_EQ(other.at(0, 0), ArtRgb(30, 20, 7));
+    EXPECT_EQ(Renders, 3);
+    EXPECT_EQ(RenderThread, GetCurrentThreadId());
 }
 
 // Every picture, the small ones enlarged four times, on one sheet saved for review.
