@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "host/Screen.h"
+#include "host/SystemLibrary.h"
 
 namespace host {
 
@@ -92,7 +93,9 @@ bool ChooseFontApplying(HWND owner, const FontChoice& initial, const std::functi
     cf.rgbColors = initial.Color;
     cf.lCustData = reinterpret_cast<LPARAM>(&state);
     cf.lpfnHook = Hook;
-    if (!ChooseFontW(&cf)) return false;
+    using ChooseFontFunction = BOOL(WINAPI*)(LPCHOOSEFONTW);
+    static const auto chooseFont = SystemFunction<ChooseFontFunction>(L"comdlg32.dll", "ChooseFontW");
+    if (!chooseFont || !chooseFont(&cf)) return false;
     apply(FromLogFont(lf, cf.iPointSize, cf.rgbColors));
     return true;
 }

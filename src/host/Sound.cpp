@@ -4,10 +4,33 @@
 
 #include <mmsystem.h>
 
+#include "host/SystemLibrary.h"
+
 namespace host {
 
-bool PlaySoundAsync(const std::wstring& file) { return PlaySoundW(file.c_str(), nullptr, SND_ASYNC) != FALSE; }
+namespace {
 
-void StopSound() { PlaySoundW(nullptr, nullptr, SND_ASYNC); }
+using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
+
+PlaySoundFunction PlaySoundEntry()
+{
+    static const auto entry = SystemFunction<PlaySoundFunction>(L"winmm.dll", "PlaySoundW");
+    return entry;
+}
+
+} // namespace
+
+bool PlaySoundAsync(const std::wstring& file)
+{
+    const PlaySoundFunction play = PlaySoundEntry();
+    return play && play(file.c_str(), nullptr, SND_ASYNC) != FALSE;
+}
+
+void StopSound()
+{
+    // Without the sound library loaded no sound of ours plays.
+    if (!GetModuleHandleW(L"winmm.dll")) return;
+    if (const PlaySoundFunction play = PlaySoundEntry()) play(nullptr, nullptr, SND_ASYNC);
+}
 
 } // namespace host
