@@ -424,6 +424,19 @@ inline void PressKey(WORD key)
     SendInput(2, input, sizeof(INPUT));
 }
 
+// Real pointer input that carries its own place: a button pressed or let go (or only a move,
+// with flags 0) at screen pixels. Under Wine the X server now and then reports, after a move, a
+// place the pointer has already left; an event without a place would take that one.
+inline void PointerAt(DWORD flags, POINT at)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
 } // namespace testsupport
 
 namespace testsupport {

@@ -314,19 +314,12 @@ std::wstring VistoraApp::StatusText(int panel) const
 
 namespace {
 
-// Where the test last put the pointer. Under Wine the X server now and then reports a place the
-// pointer has already left, after it was moved; every button event therefore carries the place
-// it is meant for, so that a late report can't send the press to another window.
+// Where the test last put the pointer: every button event is sent there (see PointerAt).
 POINT PointerTarget{-1, -1};
 
 void SendPointer(DWORD flags, POINT at)
 {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
+    testsupport::PointerAt(flags, at);
     Sleep(60);
 }
 

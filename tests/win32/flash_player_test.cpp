@@ -187,11 +187,12 @@ void PostClick(HWND button)
 void Click(HWND hwnd)
 {
     const RECT r = ScreenRect(hwnd);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    SetCursorPos(middle.x, middle.y);
     host::SleepPumping(40);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    testsupport::PointerAt(MOUSEEVENTF_LEFTDOWN, middle);
     host::SleepPumping(40);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    testsupport::PointerAt(MOUSEEVENTF_LEFTUP, middle);
     host::SleepPumping(150);
 }
 

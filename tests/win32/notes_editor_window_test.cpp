@@ -354,13 +354,13 @@ TEST_F(NotesEditorWindow, DraggingTheStripMovesTheWindowButAPressOnItsEdgeDoesNo
     auto drag = [](int x, int y, int dx, int dy) {
         SetCursorPos(x, y);
         host::SleepPumping(50);
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        testsupport::PointerAt(MOUSEEVENTF_LEFTDOWN, POINT{x, y});
         host::SleepPumping(50);
         SetCursorPos(x + dx / 2, y + dy / 2);
         host::SleepPumping(50);
         SetCursorPos(x + dx, y + dy);
         host::SleepPumping(50);
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        testsupport::PointerAt(MOUSEEVENTF_LEFTUP, POINT{x + dx, y + dy});
         host::SleepPumping(100);
     };
     drag(strip.left + 40, strip.top + 10, 60, 30);

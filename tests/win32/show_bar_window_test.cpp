@@ -258,9 +258,10 @@ TEST_F(ShowBarTest, TheBarStillHidesAndReturnsWhileTheNotesAreOpen)
     auto click = [](HWND hwnd) {
         RECT r{};
         GetWindowRect(hwnd, &r);
-        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        SetCursorPos(middle.x, middle.y);
+        testsupport::PointerAt(MOUSEEVENTF_LEFTDOWN, middle);
+        testsupport::PointerAt(MOUSEEVENTF_LEFTUP, middle);
         host::SleepPumping(300);
     };
     SetCursorPos(400, 2);
