@@ -113,10 +113,21 @@ int BareWalk(const std::wstring& folder)
     return count;
 }
 
+PresentationList* shownRows = nullptr;
+
+// The main window hands the list its notifications first; so does this one.
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (msg == WM_NOTIFY && shownRows && shownRows->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+        return result;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
 HWND MakeWindow()
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"BrowserBench";
     RegisterClassW(&wc);
@@ -151,6 +162,7 @@ int wmain(int argc, wchar_t** argv)
     InitCommonControlsEx(&controls);
     HWND window = MakeWindow();
     PresentationList rows;
+    shownRows = &rows;
     HWND list = rows.Create(window, 1, RECT{0, 0, 780, 560});
     const wchar_t* headers[] = {L"Name", L"Size", L"Date"};
     for (int i = 0; i < 3; ++i) {

@@ -19,10 +19,19 @@ std::string SortKey(const std::wstring& name)
 {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const int length = static_cast<int>(name.size());
-    const int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, nullptr, 0);
-    if (size <= 0) return {};
-    std::string key(static_cast<std::size_t>(size), '\0');
-    LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+    // One call for the usual name; only a key longer than the buffer asks for its size first.
+    char buffer[256];
+    int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, reinterpret_cast<LPWSTR>(buffer),
+                            static_cast<int>(sizeof buffer));
+    std::string key;
+    if (size > 0) {
+        key.assign(buffer, static_cast<std::size_t>(size));
+    } else {
+        size = LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, nullptr, 0);
+        if (size <= 0) return {};
+        key.assign(static_cast<std::size_t>(size), '\0');
+        LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+    }
     while (!key.empty() && key.back() == '\0') key.pop_back();
     return key;
 }

@@ -4,7 +4,7 @@
 #include "host/FolderPath.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <optional>
 
 namespace {
 
@@ -15,46 +15,44 @@ std::wstring LocaleText(LCTYPE type, const wchar_t* fallback)
     return buffer;
 }
 
-// Reads size and modification date. One walk of the folder answers for every file it finds
-// (a query per file costs a round trip each and dominates large folders); a file the walk
-// didn't see is asked for alone, and one that vanished stays without facts.
-class FactsReader {
+} // namespace
+
+// Reads a file's size and modification date when its row is first shown or asked for: a folder
+// of many thousands of files fills without a query per file, and a file that vanished since it
+// was listed keeps its row without facts.
+class PresentationList::FactsReader {
 public:
-    // The time zone is read once: asked for each file, it costs more than all the rest.
-    FactsReader()
+    FileFacts Read(const std::wstring& fullPath)
     {
-        if (GetTimeZoneInformation(&zone_) == TIME_ZONE_ID_INVALID) zone_ = TIME_ZONE_INFORMATION{};
-    }
-
-    void Walk(const std::wstring& folder, const std::vector<std::wstring>& wildcards)
-    {
-        host::WalkFolder(folder, wildcards, [this](const WIN32_FIND_DATAW& data) {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                walked_[data.cFileName] = Found{data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime};
-        });
-    }
-
-    FileFacts Read(const std::wstring& name, const std::wstring& fullPath)
-    {
-        Found found;
-        if (auto it = walked_.find(name); it != walked_.end()) {
-            found = it->second;
-        } else {
-            WIN32_FILE_ATTRIBUTE_DATA data;
-            if (!GetFileAttributesExW(host::LongPathForm(fullPath).c_str(), GetFileExInfoStandard, &data))
-                return FileFacts{};
-            found = Found{data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime};
-        }
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExW(host::LongPathForm(fullPath).c_str(), GetFileExInfoStandard, &data))
+            return FileFacts{};
         FileFacts facts;
-        facts.sizeBytes = (static_cast<std::uint64_t>(found.sizeHigh) << 32) | found.sizeLow;
+        facts.sizeBytes = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         SYSTEMTIME utc;
         SYSTEMTIME local;
-        if (FileTimeToSystemTime(&found.written, &utc) && SystemTimeToTzSpecificLocalTime(&zone_, &utc, &local))
+        if (FileTimeToSystemTime(&data.ftLastWriteTime, &utc) && SystemTimeToTzSpecificLocalTime(&Zone(), &utc, &local))
             facts.modifiedDate = ShortDate(local);
         return facts;
     }
 
+    const NumberGrouping& Grouping()
+    {
+        if (!grouping_) grouping_ = UserNumberGrouping();
+        return *grouping_;
+    }
+
 private:
+    // Read once for all rows: asked for each file, the time zone costs more than all the rest.
+    const TIME_ZONE_INFORMATION& Zone()
+    {
+        if (!zone_) {
+            zone_.emplace();
+            if (GetTimeZoneInformation(&*zone_) == TIME_ZONE_ID_INVALID) *zone_ = TIME_ZONE_INFORMATION{};
+        }
+        return *zone_;
+    }
+
     std::wstring ShortDate(const SYSTEMTIME& day)
     {
         if (haveLast_ && day.wYear == last_.wYear && day.wMonth == last_.wMonth && day.wDay == last_.wDay) return lastText_;
@@ -66,17 +64,14 @@ private:
         return lastText_;
     }
 
-    struct Found {
-        DWORD sizeHigh = 0;
-        DWORD sizeLow = 0;
-        FILETIME written{};
-    };
-    std::unordered_map<std::wstring, Found> walked_;
-    TIME_ZONE_INFORMATION zone_{};
+    std::optional<TIME_ZONE_INFORMATION> zone_;
+    std::optional<NumberGrouping> grouping_;
     bool haveLast_ = false;
     SYSTEMTIME last_{};
     std::wstring lastText_;
 };
+
+namespace {
 
 // Copies a cell into the list view's buffer, cut to fit.
 void CopyCell(const std::wstring& text, NMLVDISPINFOW& info)
@@ -95,15 +90,16 @@ NumberGrouping UserNumberGrouping()
     return NumberGrouping{LocaleText(LOCALE_STHOUSAND, L","), LocaleText(LOCALE_SGROUPING, L"3;0")};
 }
 
+PresentationList::PresentationList() = default;
+
 PresentationList::~PresentationList()
 {
-    Detach();
+    Destroy();
 }
 
 HWND PresentationList::Create(HWND parent, int id, const RECT& pixels)
 {
-    Detach();
-    parent_ = parent;
+    Destroy();
     const DWORD style = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
                         LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
     list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, pixels.left, pixels.top, pixels.right - pixels.left,
@@ -111,16 +107,13 @@ HWND PresentationList::Create(HWND parent, int id, const RECT& pixels)
                             GetModuleHandleW(nullptr), nullptr);
     if (!list_) return nullptr;
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    SetWindowSubclass(parent_, ParentProc, SubclassId(), reinterpret_cast<DWORD_PTR>(this));
     return list_;
 }
 
-void PresentationList::Detach()
+void PresentationList::Destroy()
 {
-    if (parent_ && IsWindow(parent_)) RemoveWindowSubclass(parent_, ParentProc, SubclassId());
     // Without this object the list view would have no one to ask for its cells.
     if (list_ && IsWindow(list_)) DestroyWindow(list_);
-    parent_ = nullptr;
     list_ = nullptr;
 }
 
@@ -134,18 +127,26 @@ int PresentationList::Fill(const host::FileList& files)
 {
     ListView_DeleteAllItems(list_);
     rows_.clear();
-    const NumberGrouping grouping = UserNumberGrouping();
-    FactsReader reader;
-    reader.Walk(files.Path(), host::SplitPattern(files.Pattern()));
+    measured_.clear();
+    reader_ = std::make_unique<FactsReader>();
     rows_.reserve(static_cast<std::size_t>(files.Count()));
     for (int i = 0; i < files.Count(); ++i) {
         const std::wstring& name = files.Name(i);
-        if (name.empty()) continue;
-        const std::wstring fullPath = JoinPath(files.Path(), name);
-        rows_.push_back(MakePresentationRow(files.Path(), name, reader.Read(name, fullPath), grouping));
+        if (!name.empty()) rows_.push_back(MakePresentationRow(files.Path(), name));
     }
+    measured_.assign(rows_.size(), false);
     ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), 0);
     return Count();
+}
+
+const PresentationRow& PresentationList::Row(int index) const
+{
+    PresentationRow& row = rows_.at(static_cast<std::size_t>(index));
+    if (!measured_[static_cast<std::size_t>(index)]) {
+        measured_[static_cast<std::size_t>(index)] = true;
+        SetRowFacts(row, reader_->Read(row.fullPath), reader_->Grouping());
+    }
+    return row;
 }
 
 void PresentationList::SelectLastRowWithoutClick()
@@ -176,23 +177,9 @@ std::wstring PresentationList::SelectedText() const
     return index < 0 ? std::wstring() : Row(index).text;
 }
 
-LRESULT CALLBACK PresentationList::ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self)
+bool PresentationList::HandleNotify(const NMHDR& header, LRESULT& result)
 {
-    auto* list = reinterpret_cast<PresentationList*>(self);
-    if (msg == WM_NOTIFY) {
-        LRESULT result = 0;
-        if (list->OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
-    } else if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, ParentProc, id);
-        list->parent_ = nullptr;
-        list->list_ = nullptr;
-    }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
-bool PresentationList::OnNotify(const NMHDR& header, LRESULT& result)
-{
-    if (header.hwndFrom != list_ || !list_) return false;
+    if (!list_ || header.hwndFrom != list_) return false;
     switch (header.code) {
     case LVN_GETDISPINFOW:
         ServeCell(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,26 +18,32 @@ class FileList;
 
 class PresentationList {
 public:
-    PresentationList() = default;
+    PresentationList();
     PresentationList(const PresentationList&) = delete;
     PresentationList& operator=(const PresentationList&) = delete;
     ~PresentationList();
 
     // Creates the list view as a child of parent (hidden; positions in pixels). Its
-    // notifications (NM_CLICK, NM_DBLCLK...) reach the parent as usual; the requests for cell
-    // texts are answered here.
+    // notifications (NM_CLICK, NM_DBLCLK...) reach the parent as usual.
     HWND Create(HWND parent, int id, const RECT& pixels);
     HWND hwnd() const { return list_; }
+
+    // The parent's window procedure hands every WM_NOTIFY here first: the list view's requests
+    // for cells and for type-ahead matches are answered (true, with the result to return).
+    // Forwarded rather than caught by subclassing the parent: under Wine a subclassed window
+    // pays a round trip to the server on every message, and the list asks for each cell it paints.
+    bool HandleNotify(const NMHDR& header, LRESULT& result);
 
     // Image lists stay owned by the caller. Pictures are numbered from 1: picture n is image n - 1.
     void SetImageLists(HIMAGELIST large, HIMAGELIST small);
 
-    // Removes every row and adds one per file of the list, in its order. A file that vanished
-    // or can't be read keeps its row with the cells that could be filled. Returns the row count.
+    // Removes every row and adds one per file of the list, in its order. A file's size and date
+    // are read when its row is first shown or asked for; a file that vanished or can't be read
+    // keeps its row with the cells that could be filled. Returns the row count.
     int Fill(const host::FileList& files);
 
     int Count() const { return static_cast<int>(rows_.size()); }
-    const PresentationRow& Row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
+    const PresentationRow& Row(int index) const;
 
     // Marks the last row selected and focused; raises no click (only the user's click does).
     void SelectLastRowWithoutClick();
@@ -45,16 +52,17 @@ public:
     std::wstring SelectedText() const;
 
 private:
-    static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-    bool OnNotify(const NMHDR& header, LRESULT& result);
     void ServeCell(NMLVDISPINFOW& info) const;
     int FindRow(const NMLVFINDITEMW& find) const;
-    void Detach();
-    UINT_PTR SubclassId() const { return reinterpret_cast<UINT_PTR>(this); }
+    void Destroy();
 
-    HWND parent_ = nullptr;
+    class FactsReader;
+
     HWND list_ = nullptr;
-    std::vector<PresentationRow> rows_;
+    // Rows learn their facts on first use, which a const caller may be the first to make.
+    mutable std::vector<PresentationRow> rows_;
+    mutable std::vector<bool> measured_;
+    std::unique_ptr<FactsReader> reader_;
 };
 
 // The user's thousands separator and grouping as the size column shows them.

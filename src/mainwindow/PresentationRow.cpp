@@ -85,14 +85,17 @@ int SmallIconPicture(std::wstring_view fullPath)
     return show ? ShowSmallIconPicture : PlainSmallIconPicture;
 }
 
-PresentationRow MakePresentationRow(std::wstring_view folder, std::wstring_view name, const FileFacts& facts,
-                                    const NumberGrouping& grouping)
+PresentationRow MakePresentationRow(std::wstring_view folder, std::wstring_view name)
 {
     PresentationRow row;
     row.text = ProperCase(name);
     row.fullPath = JoinPath(folder, name);
     row.smallIcon = SmallIconPicture(row.fullPath);
-    if (facts.sizeBytes) row.size = FormatSize(*facts.sizeBytes, grouping);
-    if (facts.modifiedDate) row.date = DateColumn(*facts.modifiedDate);
     return row;
+}
+
+void SetRowFacts(PresentationRow& row, const FileFacts& facts, const NumberGrouping& grouping)
+{
+    row.size = facts.sizeBytes ? FormatSize(*facts.sizeBytes, grouping) : std::wstring();
+    row.date = facts.modifiedDate ? DateColumn(*facts.modifiedDate) : std::wstring();
 }

@@ -45,5 +45,7 @@ struct PresentationRow {
     std::wstring date;  // empty when its time couldn't be read
 };
 
-PresentationRow MakePresentationRow(std::wstring_view folder, std::wstring_view name, const FileFacts& facts,
-                                    const NumberGrouping& grouping);
+// The row's name, path and pictures; its size and date cells stay empty.
+PresentationRow MakePresentationRow(std::wstring_view folder, std::wstring_view name);
+// Fills the size and date cells from what is known of the file.
+void SetRowFacts(PresentationRow& row, const FileFacts& facts, const NumberGrouping& grouping);

@@ -525,6 +525,7 @@ std::optional<LRESULT> frmMain::OnMessage(UINT msg, WPARAM, LPARAM lParam)
 {
     if (msg == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (LRESULT result = 0; lvDir.HandleNotify(*header, result)) return result;
         if (header->hwndFrom == lvDir.hwnd()) {
             if (header->code == NM_CLICK) lvDir_Click();
             if (header->code == NM_DBLCLK) lvDir_DblClick();

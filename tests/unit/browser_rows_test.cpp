@@ -82,7 +82,8 @@ TEST(BrowserRowsBuilder, FullAndPartialRows)
     FileFacts facts;
     facts.sizeBytes = 2048000;
     facts.modifiedDate = L"07.12.2026";
-    PresentationRow row = MakePresentationRow(L"c:\\", L"MY TALK.PPT", facts, comma);
+    PresentationRow row = MakePresentationRow(L"c:\\", L"MY TALK.PPT");
+    SetRowFacts(row, facts, comma);
     EXPECT_EQ(row.text, L"My Talk.ppt");
     EXPECT_EQ(row.fullPath, L"c:\\MY TALK.PPT");
     EXPECT_EQ(row.largeIcon, 3);
@@ -91,7 +92,8 @@ TEST(BrowserRowsBuilder, FullAndPartialRows)
     EXPECT_EQ(row.date, L"07.12.2026");
 
     // A file that vanished keeps its name and icons; the cells it couldn't fill stay empty.
-    PresentationRow gone = MakePresentationRow(L"d:\\shows", L"intro.pps", FileFacts{}, comma);
+    PresentationRow gone = MakePresentationRow(L"d:\\shows", L"intro.pps");
+    SetRowFacts(gone, FileFacts{}, comma);
     EXPECT_EQ(gone.text, L"Intro.pps");
     EXPECT_EQ(gone.fullPath, L"d:\\shows\\intro.pps");
     EXPECT_EQ(gone.smallIcon, 11);
@@ -100,5 +102,7 @@ TEST(BrowserRowsBuilder, FullAndPartialRows)
 
     FileFacts empty;
     empty.sizeBytes = 0;
-    EXPECT_EQ(MakePresentationRow(L"d:\\", L"e.ppt", empty, comma).size, L"0");
+    PresentationRow zero = MakePresentationRow(L"d:\\", L"e.ppt");
+    SetRowFacts(zero, empty, comma);
+    EXPECT_EQ(zero.size, L"0");
 }

@@ -66,18 +66,33 @@ public:
                                 500, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         clicks_ = 0;
     }
-    ~ParentWindow() { DestroyWindow(hwnd_); }
+    ~ParentWindow()
+    {
+        DestroyWindow(hwnd_);
+        rows_ = nullptr;
+    }
     HWND hwnd() const { return hwnd_; }
     static int Clicks() { return clicks_; }
+    // The list as the main window holds it: its notifications are handed to it first.
+    HWND CreateRows(PresentationList& rows)
+    {
+        rows_ = &rows;
+        return rows.Create(hwnd_, 100, RECT{10, 10, 500, 400});
+    }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     {
-        if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CLICK) ++clicks_;
+        if (msg == WM_NOTIFY) {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (LRESULT result = 0; rows_ && rows_->HandleNotify(header, result)) return result;
+            if (header.code == NM_CLICK) ++clicks_;
+        }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     HWND hwnd_;
     static inline int clicks_ = 0;
+    static inline PresentationList* rows_ = nullptr;
 };
 
 std::wstring CellText(HWND list, int row, int column)
@@ -177,6 +192,20 @@ TEST(BrowserFileList, MatchesSortsAndLeavesOutFoldersAndHiddenFiles)
     EXPECT_EQ(Listed(files), (Names{L"added.ppt", L"empty.ppt", L"MY TALK.PPT"}));
 }
 
+TEST(BrowserFileList, LongNamesSortAmongShortOnes)
+{
+    // Names whose sort keys outgrow the usual buffer are ordered like the rest.
+    ScratchFolder folder(L"browser-long");
+    const std::wstring longA = L"A" + std::wstring(150, L'z') + L".ppt";
+    const std::wstring longB = L"b" + std::wstring(150, L'x') + L".ppt";
+    for (const std::wstring& name : {longB, std::wstring(L"c.ppt"), longA, std::wstring(L"a.ppt")})
+        WriteBytes(folder / name, "ppt");
+    host::FileList files;
+    files.SetPattern(L"*.ppt");
+    ASSERT_TRUE(files.SetPath(folder.path()));
+    EXPECT_EQ(Listed(files), (Names{L"a.ppt", longA, longB, L"c.ppt"}));
+}
+
 TEST(BrowserFileList, NamesDifferingOnlyInCase)
 {
     ScratchFolder folder(L"browser-case");
@@ -189,7 +218,7 @@ TEST(BrowserFileList, NamesDifferingOnlyInCase)
 
     ParentWindow parent;
     PresentationList rows;
-    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    HWND list = parent.CreateRows(rows);
     AddColumns(list);
     ASSERT_EQ(rows.Fill(files), 2);
     EXPECT_EQ(CellText(list, 0, 0), L"Intro.pps");
@@ -220,7 +249,7 @@ TEST(BrowserPresentationList, RowsIconsSizesAndDates)
     TalkFolder talks;
     ParentWindow parent;
     PresentationList rows;
-    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    HWND list = parent.CreateRows(rows);
     ASSERT_NE(list, nullptr);
     AddColumns(list);
     host::FileList files;
@@ -269,7 +298,7 @@ TEST(BrowserPresentationList, LastRowSelectedWithoutAClick)
     TalkFolder talks;
     ParentWindow parent;
     PresentationList rows;
-    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    HWND list = parent.CreateRows(rows);
     AddColumns(list);
     ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
     ShowWindow(list, SW_SHOWNA);
@@ -301,7 +330,7 @@ TEST(BrowserPresentationList, VanishedFileKeepsItsRow)
     TalkFolder talks;
     ParentWindow parent;
     PresentationList rows;
-    HWND list = rows.Create(parent.hwnd(), 100, RECT{10, 10, 500, 400});
+    HWND list = parent.CreateRows(rows);
     AddColumns(list);
     host::FileList files;
     files.SetPattern(L"*.ppt");
