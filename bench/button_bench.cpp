@@ -98,9 +98,17 @@ int wmain()
     SendMessageW(button.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 13));
     const bool hovering = button.State().Hovering;
     const double hovered = CpuShareWhileRunning(Seconds * 1000);
+    // What the hover's timer alone costs this system: a timer at the same period whose ticks
+    // reach a window that does nothing with them.
+    SetCursorPos(5, 5);
+    constexpr UINT_PTR BareTimer = 7;
+    SetTimer(host.get(), BareTimer, USER_TIMER_MINIMUM, nullptr);
+    const double bareTimer = CpuShareWhileRunning(Seconds * 1000);
+    KillTimer(host.get(), BareTimer);
     std::printf("CPU share over %d s, idle:                  %.2f %%\n", Seconds, idle * 100);
     std::printf("CPU share over %d s, hovered:               %.2f %%%s\n", Seconds, hovered * 100,
                 hovering ? "" : " (the hover did not start)");
+    std::printf("CPU share over %d s, a bare %u ms timer:     %.2f %%\n", Seconds, USER_TIMER_MINIMUM, bareTimer * 100);
 
     char figure[32], floor[32], ratio[32];
     std::snprintf(figure, sizeof figure, "%.1f us", paintUs);
@@ -112,5 +120,8 @@ int wmain()
     std::snprintf(ratio, sizeof ratio, "%+.2f points", (hovered - idle) * 100);
     ReportFigure(hovering ? "CPU while the pointer rests on a button" : "CPU on a button (the hover did not start)",
                  figure, floor, ratio, "<= 1 %");
+    std::snprintf(floor, sizeof floor, "%.2f %%", bareTimer * 100);
+    std::snprintf(ratio, sizeof ratio, "%+.2f points", (hovered - bareTimer) * 100);
+    ReportFigure("the same, floor: a bare timer at the hover's period", figure, floor, ratio, "-");
     return hovering ? 0 : 1;
 }

@@ -13,7 +13,6 @@
 namespace host {
 
 namespace {
-constexpr wchar_t LabelProp[] = L"VistoraLabel";
 constexpr WindowClass PictureClass{L"VistoraPicture"};
 
 HWND ParentOf(HWND hwnd) { return GetParent(hwnd); }
@@ -102,15 +101,26 @@ void Control::SetFocus()
 // ---- Label ---------------------------------------------------------------------------------
 
 namespace {
-LRESULT CALLBACK LabelSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref)
+// A label is a static whose window procedure is replaced, with the object kept in GWLP_USERDATA
+// (a static leaves that to the program). Subclassing through comctl32 keeps its data in a
+// window property, which under Wine costs a round trip to the server on every message.
+WNDPROC staticProc = nullptr;
+
+LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* label = reinterpret_cast<Label*>(ref);
-    if (msg == WM_LBUTTONUP && label->Click) {
+    auto* label = reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_LBUTTONUP && label && label->Click) {
         label->Click();
         return 0;
     }
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, LabelSubclass, 1);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return CallWindowProcW(staticProc, hwnd, msg, wParam, lParam);
+}
+
+Label* LabelOf(HWND hwnd)
+{
+    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&LabelProc)) return nullptr;
+    return reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 } // namespace
 
@@ -118,15 +128,17 @@ Label::Label(HWND parent, const std::wstring& caption, DWORD align)
     : Control(CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | align, 0, 0, 10, 10,
                               parent, nullptr, GetModuleHandleW(nullptr), nullptr))
 {
-    SetPropW(hwnd_, LabelProp, this);
-    SetWindowSubclass(hwnd_, LabelSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (!hwnd_) return;
+    if (!staticProc) staticProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelProc));
 }
 
 Label::~Label()
 {
-    if (hwnd_ && IsWindow(hwnd_)) {
-        RemoveWindowSubclass(hwnd_, LabelSubclass, 1);
-        RemovePropW(hwnd_, LabelProp);
+    if (hwnd_ && IsWindow(hwnd_) && LabelOf(hwnd_) == this) {
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(staticProc));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     }
 }
 
@@ -170,7 +182,7 @@ HBRUSH Label::Colorize(HDC dc)
 
 HBRUSH ControlColor(HDC dc, HWND child)
 {
-    auto* label = static_cast<Label*>(GetPropW(child, LabelProp));
+    Label* label = LabelOf(child);
     return label ? label->Colorize(dc) : nullptr;
 }
 

@@ -60,9 +60,11 @@ void Picture::Render(RgbColor background, PixelBlock& block) const
         block = rendered_;
         return;
     }
-    WindowDc screenDc(nullptr);
-    UniqueMemDc dc(CreateCompatibleDC(screenDc.get()));
-    UniqueBitmap canvas(CreateCompatibleBitmap(screenDc.get(), w, h));
+    // A 32-bit canvas of its own: asking the screen for a compatible one costs a round trip to
+    // the system under Wine, and every button picture is rendered at start-up.
+    void* bits = nullptr;
+    UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    UniqueBitmap canvas = MakeDibSection(w, h, bits);
     if (!dc || !canvas) return;
     {
         Selected into(dc.get(), canvas.get());

@@ -87,4 +87,6 @@ private:
     };
     bool overTick_ = false;
     OverAnswer overAnswer_;
+    // The size the window's region was last made for; -1 before the first.
+    SIZE regionSize_{-1, -1};
 };

@@ -61,6 +61,24 @@ TEST(ButtonGdiLooks, NormalLookReadBackFromTheWindowAndTheScreen)
     EXPECT_GT(dark, 5);
 }
 
+TEST(ButtonGdiLooks, WindowRegionFollowsEverySize)
+{
+    Stage s;
+    auto regionBox = [&] {
+        RECT box{};
+        return GetWindowRgnBox(s.hwnd(), &box) == ERROR ? RECT{-1, -1, -1, -1} : box;
+    };
+    auto same = [](RECT a, RECT b) { return EqualRect(&a, &b) != 0; };
+    EXPECT_TRUE(same(regionBox(), RECT{0, 0, 60, 25}));
+    SetWindowPos(s.hwnd(), nullptr, 0, 0, 70, 30, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(same(regionBox(), RECT{0, 0, 70, 30}));
+    // A move keeps the size and the region; back to the first size takes the first region.
+    SetWindowPos(s.hwnd(), nullptr, 20, 20, 70, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(same(regionBox(), RECT{0, 0, 70, 30}));
+    SetWindowPos(s.hwnd(), nullptr, 0, 0, 60, 25, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(same(regionBox(), RECT{0, 0, 60, 25}));
+}
+
 TEST(ButtonGdiLooks, HoverFocusPressedAndDisabled)
 {
     Stage s;

@@ -102,6 +102,46 @@ TEST(HostPictureBox, ClickNeedsPressAndReleaseOverTheBoxAndEventsNameTheirButton
     EXPECT_EQ(clicks, 2);
 }
 
+TEST(HostLabel, ClickColoursAndEitherEndOfItsLife)
+{
+    RecordingForm form;
+    form.Load();
+    auto label = std::make_unique<host::Label>(form.hwnd(), L"Folder:");
+    ASSERT_NE(label->hwnd(), nullptr);
+    int clicks = 0;
+    label->Click = [&] { ++clicks; };
+    SendMessageW(label->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_EQ(clicks, 0) << "the release clicks, not the press";
+    SendMessageW(label->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(label->Caption(), L"Folder:") << "the static still answers its own messages";
+
+    // The parent colours a label as the label says; another static is left to the system.
+    label->SetColors(RGB(200, 10, 20), RGB(1, 2, 3));
+    HDC dc = GetDC(label->hwnd());
+    EXPECT_NE(host::ControlColor(dc, label->hwnd()), nullptr);
+    EXPECT_EQ(GetTextColor(dc), RGB(200, 10, 20));
+    EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
+    HWND plain = CreateWindowExW(0, L"STATIC", L"plain", WS_CHILD, 0, 0, 10, 10, form.hwnd(), nullptr, nullptr, nullptr);
+    EXPECT_EQ(host::ControlColor(dc, plain), nullptr);
+    ReleaseDC(label->hwnd(), dc);
+
+    // The object gone first: the window is a plain static again and clicks nobody.
+    HWND window = label->hwnd();
+    label.reset();
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(clicks, 1);
+    dc = GetDC(window);
+    EXPECT_EQ(host::ControlColor(dc, window), nullptr);
+    ReleaseDC(window, dc);
+
+    // The window gone first: the object lets go quietly.
+    auto second = std::make_unique<host::Label>(form.hwnd(), L"Drive:");
+    DestroyWindow(second->hwnd());
+    second.reset();
+    DestroyWindow(plain);
+}
+
 TEST(HostForm, LoadRunsOnceAndUnloadCanBeCancelled)
 {
     RecordingForm form;
