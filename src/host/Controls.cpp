@@ -9,6 +9,7 @@
 #include "host/Form.h"
 #include "host/Input.h"
 #include "host/Screen.h"
+#include "host/WindowHook.h"
 
 namespace host {
 
@@ -100,47 +101,29 @@ void Control::SetFocus()
 
 // ---- Label ---------------------------------------------------------------------------------
 
-namespace {
-// A label is a static whose window procedure is replaced, with the object kept in GWLP_USERDATA
-// (a static leaves that to the program). Subclassing through comctl32 keeps its data in a
-// window property, which under Wine costs a round trip to the server on every message.
-WNDPROC staticProc = nullptr;
-
-LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Label::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* label = reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_LBUTTONUP && label && label->Click) {
+    const WNDPROC original = label ? label->original_ : nullptr;
+    if (!original) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_LBUTTONUP && label->Click) {
         label->Click();
         return 0;
     }
     if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    return CallWindowProcW(staticProc, hwnd, msg, wParam, lParam);
+    return CallWindowProcW(original, hwnd, msg, wParam, lParam);
 }
 
-Label* LabelOf(HWND hwnd)
-{
-    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&LabelProc)) return nullptr;
-    return reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-} // namespace
+Label* Label::Of(HWND hwnd) { return HookOwner<Label>(hwnd, &Label::Proc); }
 
 Label::Label(HWND parent, const std::wstring& caption, DWORD align)
     : Control(CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | align, 0, 0, 10, 10,
                               parent, nullptr, GetModuleHandleW(nullptr), nullptr))
 {
-    if (!hwnd_) return;
-    if (!staticProc) staticProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelProc));
+    original_ = HookWindow(hwnd_, &Label::Proc, this);
 }
 
-Label::~Label()
-{
-    if (hwnd_ && IsWindow(hwnd_) && LabelOf(hwnd_) == this) {
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(staticProc));
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    }
-}
+Label::~Label() { UnhookWindow(hwnd_, &Label::Proc, original_); }
 
 void Label::SetCaption(const std::wstring& caption)
 {
@@ -182,7 +165,7 @@ HBRUSH Label::Colorize(HDC dc)
 
 HBRUSH ControlColor(HDC dc, HWND child)
 {
-    Label* label = LabelOf(child);
+    Label* label = Label::Of(child);
     return label ? label->Colorize(dc) : nullptr;
 }
 

@@ -74,10 +74,15 @@ public:
     void SetColors(COLORREF fore, std::optional<COLORREF> back);
     void SetFont(const std::wstring& face, int points, bool bold = false);
     HBRUSH Colorize(HDC dc);
+    // The label a window belongs to; nullptr for any other window.
+    static Label* Of(HWND hwnd);
 
     std::function<void()> Click;
 
 private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC original_ = nullptr;
     COLORREF fore_ = RGB(0, 0, 0);
     std::optional<COLORREF> back_;
     UniqueBrush backBrush_;

@@ -6,6 +6,7 @@
 #include "host/FolderPath.h"
 #include "host/NameOrder.h"
 #include "host/PathText.h"
+#include "host/WindowHook.h"
 
 namespace host {
 
@@ -87,6 +88,8 @@ std::wstring ShortFolderForm(const std::wstring& path)
     return shorter.size() < ClassicPathLimit ? shorter : path;
 }
 
+FolderList::~FolderList() { UnhookWindow(inner_, &FolderList::InnerProc, innerOriginal_); }
+
 bool FolderList::Create(HWND parent, int id, const RECT& pixels)
 {
     openIcon_ = SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, true);
@@ -100,7 +103,7 @@ HWND FolderList::CreateInner()
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                                     LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                                 0, 0, 10, 10, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (list) SetWindowSubclass(list, InnerProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    innerOriginal_ = HookWindow(list, &FolderList::InnerProc, this);
     return list;
 }
 
@@ -195,15 +198,17 @@ void FolderList::DescribeItem(int index, std::wstring& text, int& icon, int& ind
     indentLevel = entry.level;
 }
 
-LRESULT CALLBACK FolderList::InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self)
+LRESULT CALLBACK FolderList::InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* list = reinterpret_cast<FolderList*>(self);
+    auto* list = reinterpret_cast<FolderList*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const WNDPROC original = list ? list->innerOriginal_ : nullptr;
+    if (!original) return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         // Enter belongs to the list, not to a dialog's default button.
         if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
             reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
-            return DLGC_WANTALLKEYS | DefSubclassProc(hwnd, msg, wParam, lParam);
+            return DLGC_WANTALLKEYS | CallWindowProcW(original, hwnd, msg, wParam, lParam);
         break;
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
@@ -215,12 +220,12 @@ LRESULT CALLBACK FolderList::InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         if (list->MouseMove) list->MouseMove();
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, InnerProc, id);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         break;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return CallWindowProcW(original, hwnd, msg, wParam, lParam);
 }
 
 } // namespace host

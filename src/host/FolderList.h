@@ -12,6 +12,10 @@ namespace host {
 
 class FolderList : public IconListHost {
 public:
+    FolderList() = default;
+    // The list box outlives this part of the object by a moment: it gets its own procedure back.
+    ~FolderList() override;
+
     // Creates the list (hidden) as a child of parent, positions in pixels.
     bool Create(HWND parent, int id, const RECT& pixels);
 
@@ -54,8 +58,9 @@ private:
     void OnCommand(WORD code) override;
     void DescribeItem(int index, std::wstring& text, int& icon, int& indentLevel) const override;
     void SetItemHeights(int height) override;
-    static LRESULT CALLBACK InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    WNDPROC innerOriginal_ = nullptr;
     std::wstring path_;
     std::vector<Entry> entries_;
     int openIcon_ = -1;

@@ -243,8 +243,9 @@ void ZelButtonOXP::ClientSize(int& width, int& height)
 
 void ZelButtonOXP::SetRegion(int width, int height)
 {
-    // A region of the same size is the same region; setting it costs a round trip to the system.
-    if (regionSize_.cx == width && regionSize_.cy == height) return;
+    // Setting a region costs a round trip to the system. One of the same size is the same region,
+    // and a window without area (as every button is when created) has nothing to clip.
+    if (width <= 0 || height <= 0 || (regionSize_.cx == width && regionSize_.cy == height)) return;
     regionSize_ = SIZE{width, height};
     // The window owns the region from here on, and frees the one it had.
     SetWindowRgn(hwnd_, CreateRectRgn(0, 0, width, height), TRUE);

@@ -415,6 +415,14 @@ TEST(BrowserFolderList, AncestorsOpenSubfoldersClosedAndEntering)
     folders.MouseMove = [&] { ++moves; };
     SendMessageW(folders.inner(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(moves, 1);
+
+    // Enter belongs to the list, not to a dialog's default button; other keys are the list box's.
+    MSG enter{folders.inner(), WM_KEYDOWN, VK_RETURN, 0};
+    EXPECT_TRUE(SendMessageW(folders.inner(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
+                DLGC_WANTALLKEYS);
+    MSG down{folders.inner(), WM_KEYDOWN, VK_DOWN, 0};
+    EXPECT_FALSE(SendMessageW(folders.inner(), WM_GETDLGCODE, VK_DOWN, reinterpret_cast<LPARAM>(&down)) &
+                 DLGC_WANTALLKEYS);
 }
 
 TEST(BrowserFolderList, MissingFolderOrDriveKeepsTheOldPath)

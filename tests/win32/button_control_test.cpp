@@ -77,6 +77,12 @@ TEST(ButtonGdiLooks, WindowRegionFollowsEverySize)
     EXPECT_TRUE(same(regionBox(), RECT{0, 0, 70, 30}));
     SetWindowPos(s.hwnd(), nullptr, 0, 0, 60, 25, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(same(regionBox(), RECT{0, 0, 60, 25}));
+    // Through no area at all to a size of its own.
+    for (SIZE size : {SIZE{60, 25}, SIZE{50, 20}}) {
+        SetWindowPos(s.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(s.hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_TRUE(same(regionBox(), RECT{0, 0, size.cx, size.cy})) << size.cx;
+    }
 }
 
 TEST(ButtonGdiLooks, HoverFocusPressedAndDisabled)
