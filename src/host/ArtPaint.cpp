@@ -45,8 +45,12 @@ void ScaledArt::Paint(HDC dc, const RECT& client)
     PaintArt(dc, At(client.right - client.left, client.bottom - client.top), client, false);
 }
 
+std::function<void(HDC, const RECT&)> ArtPainter(std::shared_ptr<ScaledArt> art)
+{
+    return [art = std::move(art)](HDC dc, const RECT& client) { art->Paint(dc, client); };
+}
+
 std::function<void(HDC, const RECT&)> ArtPainter(ScaledArt::Render render)
 {
-    auto art = std::make_shared<ScaledArt>(render);
-    return [art](HDC dc, const RECT& client) { art->Paint(dc, client); };
+    return ArtPainter(std::make_shared<ScaledArt>(render));
 }

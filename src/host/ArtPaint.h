@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <future>
+#include <memory>
 
 #include "resources/art/PixelArt.h"
 
@@ -34,4 +35,5 @@ private:
 };
 
 // A painter for a scalable picture that renders it again only when the area changes size.
+std::function<void(HDC, const RECT&)> ArtPainter(std::shared_ptr<ScaledArt> art);
 std::function<void(HDC, const RECT&)> ArtPainter(ScaledArt::Render render);

@@ -9,7 +9,6 @@
 #include "host/Form.h"
 #include "host/Input.h"
 #include "host/Screen.h"
-#include "host/WindowHook.h"
 
 namespace host {
 
@@ -103,27 +102,23 @@ void Control::SetFocus()
 
 LRESULT CALLBACK Label::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* label = reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    const WNDPROC original = label ? label->original_ : nullptr;
-    if (!original) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    auto* label = WindowHook::OwnerOf<Label>(hwnd);
+    if (!label) return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_LBUTTONUP && label->Click) {
         label->Click();
         return 0;
     }
-    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    return CallWindowProcW(original, hwnd, msg, wParam, lParam);
+    return label->hook_.PassOn(hwnd, msg, wParam, lParam);
 }
 
-Label* Label::Of(HWND hwnd) { return HookOwner<Label>(hwnd, &Label::Proc); }
+Label* Label::Of(HWND hwnd) { return WindowHook::OwnerOf<Label>(hwnd, &Label::Proc); }
 
 Label::Label(HWND parent, const std::wstring& caption, DWORD align)
     : Control(CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | align, 0, 0, 10, 10,
                               parent, nullptr, GetModuleHandleW(nullptr), nullptr))
 {
-    original_ = HookWindow(hwnd_, &Label::Proc, this);
+    hook_.Install(hwnd_, &Label::Proc, this);
 }
-
-Label::~Label() { UnhookWindow(hwnd_, &Label::Proc, original_); }
 
 void Label::SetCaption(const std::wstring& caption)
 {

@@ -10,6 +10,7 @@
 
 #include "host/BoundWindow.h"
 #include "host/Handles.h"
+#include "host/WindowHook.h"
 
 namespace host {
 
@@ -68,7 +69,6 @@ using MouseHandler = std::function<void(int button, int shift, double x, double 
 class Label : public Control {
 public:
     Label(HWND parent, const std::wstring& caption, DWORD align = SS_LEFT);
-    ~Label() override;
     void SetCaption(const std::wstring& caption);
     std::wstring Caption() const;
     void SetColors(COLORREF fore, std::optional<COLORREF> back);
@@ -82,7 +82,7 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC original_ = nullptr;
+    WindowHook hook_;
     COLORREF fore_ = RGB(0, 0, 0);
     std::optional<COLORREF> back_;
     UniqueBrush backBrush_;

@@ -6,7 +6,6 @@
 #include "host/FolderPath.h"
 #include "host/NameOrder.h"
 #include "host/PathText.h"
-#include "host/WindowHook.h"
 
 namespace host {
 
@@ -88,8 +87,6 @@ std::wstring ShortFolderForm(const std::wstring& path)
     return shorter.size() < ClassicPathLimit ? shorter : path;
 }
 
-FolderList::~FolderList() { UnhookWindow(inner_, &FolderList::InnerProc, innerOriginal_); }
-
 bool FolderList::Create(HWND parent, int id, const RECT& pixels)
 {
     openIcon_ = SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, true);
@@ -103,7 +100,7 @@ HWND FolderList::CreateInner()
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                                     LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                                 0, 0, 10, 10, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    innerOriginal_ = HookWindow(list, &FolderList::InnerProc, this);
+    innerHook_.Install(list, &FolderList::InnerProc, this);
     return list;
 }
 
@@ -200,15 +197,14 @@ void FolderList::DescribeItem(int index, std::wstring& text, int& icon, int& ind
 
 LRESULT CALLBACK FolderList::InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* list = reinterpret_cast<FolderList*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    const WNDPROC original = list ? list->innerOriginal_ : nullptr;
-    if (!original) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    auto* list = WindowHook::OwnerOf<FolderList>(hwnd);
+    if (!list) return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         // Enter belongs to the list, not to a dialog's default button.
         if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
             reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
-            return DLGC_WANTALLKEYS | CallWindowProcW(original, hwnd, msg, wParam, lParam);
+            return DLGC_WANTALLKEYS | list->innerHook_.PassOn(hwnd, msg, wParam, lParam);
         break;
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
@@ -219,13 +215,10 @@ LRESULT CALLBACK FolderList::InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     case WM_MOUSEMOVE:
         if (list->MouseMove) list->MouseMove();
         break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
     default:
         break;
     }
-    return CallWindowProcW(original, hwnd, msg, wParam, lParam);
+    return list->innerHook_.PassOn(hwnd, msg, wParam, lParam);
 }
 
 } // namespace host

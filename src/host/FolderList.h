@@ -7,15 +7,12 @@
 #include <vector>
 
 #include "host/IconListHost.h"
+#include "host/WindowHook.h"
 
 namespace host {
 
 class FolderList : public IconListHost {
 public:
-    FolderList() = default;
-    // The list box outlives this part of the object by a moment: it gets its own procedure back.
-    ~FolderList() override;
-
     // Creates the list (hidden) as a child of parent, positions in pixels.
     bool Create(HWND parent, int id, const RECT& pixels);
 
@@ -60,7 +57,9 @@ private:
     void SetItemHeights(int height) override;
     static LRESULT CALLBACK InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC innerOriginal_ = nullptr;
+    // The list box outlives this part of the object by a moment: the hook gives it its own
+    // procedure back first.
+    WindowHook innerHook_;
     std::wstring path_;
     std::vector<Entry> entries_;
     int openIcon_ = -1;

@@ -7,31 +7,60 @@
 
 namespace host {
 
-// Hooks hwnd: its messages reach proc, which finds owner through HookOwner and passes them on
-// to the procedure returned here. Returns nullptr (and hooks nothing) for no window.
-inline WNDPROC HookWindow(HWND hwnd, WNDPROC proc, void* owner)
-{
-    if (!hwnd) return nullptr;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-    return reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
-}
+class WindowHook {
+public:
+    WindowHook() = default;
+    WindowHook(const WindowHook&) = delete;
+    WindowHook& operator=(const WindowHook&) = delete;
+    // The owner goes first: the control gets its own procedure back.
+    ~WindowHook() { Remove(); }
 
-// The owner of a window hooked with proc; nullptr for any other window, and once let go.
-template <class Owner>
-Owner* HookOwner(HWND hwnd, WNDPROC proc)
-{
-    if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(proc)) return nullptr;
-    return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+    // Sends hwnd's messages to proc, which finds owner through Owner and hands on what it
+    // doesn't take through PassOn. Nothing happens for no window.
+    void Install(HWND hwnd, WNDPROC proc, void* owner)
+    {
+        if (!hwnd) return;
+        hwnd_ = hwnd;
+        proc_ = proc;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+    }
 
-// The owner lets go: the window gets its own procedure back if it still runs proc.
-inline void UnhookWindow(HWND hwnd, WNDPROC proc, WNDPROC original)
-{
-    if (!hwnd || !original || !IsWindow(hwnd) ||
-        GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(proc))
-        return;
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-}
+    // The owner of a hooked window, from inside its procedure; nullptr once the window is gone.
+    template <class Owner>
+    static Owner* OwnerOf(HWND hwnd)
+    {
+        return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+
+    // The owner of a window hooked with proc; nullptr for any other window.
+    template <class Owner>
+    static Owner* OwnerOf(HWND hwnd, WNDPROC proc)
+    {
+        if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(proc)) return nullptr;
+        return OwnerOf<Owner>(hwnd);
+    }
+
+    // The control's own handling of a message; the last message lets go of the owner.
+    LRESULT PassOn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const
+    {
+        const WNDPROC original = original_;
+        if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return CallWindowProcW(original, hwnd, msg, wParam, lParam);
+    }
+
+private:
+    void Remove()
+    {
+        if (!hwnd_ || !IsWindow(hwnd_) || GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(proc_))
+            return;
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    }
+
+    HWND hwnd_ = nullptr;
+    WNDPROC proc_ = nullptr;
+    WNDPROC original_ = nullptr;
+};
 
 } // namespace host

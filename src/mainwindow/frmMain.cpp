@@ -125,7 +125,7 @@ void frmMain::CreateControls()
     // Background first: later siblings lie above it.
     Image1 = std::make_unique<host::Image>(self, RGB(236, 233, 216));
     background_ = std::make_shared<ScaledArt>(&RenderBackground);
-    Image1->Paint = [art = background_](HDC dc, const RECT& client) { art->Paint(dc, client); };
+    Image1->Paint = ArtPainter(background_);
     Image1->MouseMove = [this](int, int, double, double) { ShowStatus(HoverPanel, shared.LangText[ReadyText]); };
 
     Picture1 = std::make_unique<host::Image>(self, RGB(0, 60, 115));
