@@ -67,9 +67,10 @@ void frmMain::GO_Add()
     FormReady = 0;
     const double column2 = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 1));
     const double column3 = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 2));
-    ListView_SetColumnWidth(lvDir.hwnd(), 0,
-                            screen::ToPixels(Column1Width(lvDirPlace.Width(), column2, column3, VisibleRows,
-                                                          FileDir.Count())));
+    const int column1 =
+        screen::ToPixels(Column1Width(lvDirPlace.Width(), column2, column3, VisibleRows, FileDir.Count()));
+    // The header repaints itself whenever a width is set, even to the width it has.
+    if (ListView_GetColumnWidth(lvDir.hwnd(), 0) != column1) ListView_SetColumnWidth(lvDir.hwnd(), 0, column1);
     FormReady = 1;
 }
 

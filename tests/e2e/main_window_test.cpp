@@ -296,6 +296,34 @@ TEST(MainBrowser, BackInTheFolderShownTheClickedRowStaysChosen)
     EXPECT_EQ(app.RowCount(), 0);
 }
 
+TEST(MainBrowser, FirstColumnLeavesRoomForTheScrollBarOnlyWhileRowsOverflow)
+{
+    e2e::ForgetSettings();
+    testsupport::ScratchFolder talks(L"talks");
+    for (const wchar_t* name : {L"a.ppt", L"b.ppt"}) WriteBytes(talks / name, "slides");
+    CreateDirectoryW((talks / L"many").c_str(), nullptr);
+    for (int i = 0; i < 80; ++i) WriteBytes(talks / (L"many\\talk " + std::to_wstring(i) + L".ppt"), "slides");
+    VistoraApp app;
+    WriteBytes(app.File(L"Vistora.opt"), OptionsFor(talks.path()));
+    ASSERT_NE(app.StartAndWait(), nullptr);
+    ASSERT_EQ(app.RowCount(), 2);
+    auto firstColumn = [&] { return static_cast<int>(SendMessageW(app.List(), LVM_GETCOLUMNWIDTH, 0, 0)); };
+    const int fitting = firstColumn();
+
+    // 260 twips more for the scroll bar: 17 or 18 pixels at 96 dots per inch.
+    HWND box = GetWindow(app.Directory(), GW_CHILD);
+    const int shown = static_cast<int>(SendMessageW(box, LB_GETCURSEL, 0, 0));
+    EnterFolderEntry(app.Directory(), shown + 1);
+    ASSERT_EQ(app.RowCount(), 80);
+    const int overflowing = firstColumn();
+    EXPECT_GE(fitting - overflowing, 17);
+    EXPECT_LE(fitting - overflowing, 18);
+
+    EnterFolderEntry(app.Directory(), static_cast<int>(SendMessageW(box, LB_GETCURSEL, 0, 0)) - 1);
+    ASSERT_EQ(app.RowCount(), 2);
+    EXPECT_EQ(firstColumn(), fitting) << "back in a folder whose rows fit";
+}
+
 TEST(MainBrowser, StartAndEditDoNothingWithoutASelectedRow)
 {
     e2e::ForgetSettings();

@@ -325,6 +325,28 @@ TEST(BrowserPresentationList, LastRowSelectedWithoutAClick)
     EXPECT_EQ(ListView_GetItemCount(list), 0);
 }
 
+TEST(BrowserPresentationList, NewRowsLeaveTheHeaderAsItIs)
+{
+    TalkFolder talks;
+    ParentWindow parent;
+    PresentationList rows;
+    HWND list = parent.CreateRows(rows);
+    AddColumns(list);
+    host::FileList files;
+    files.SetPattern(L"*.ppt;*.pps");
+    ASSERT_TRUE(files.SetPath(talks.folder.path()));
+    ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
+    ShowWindow(list, SW_SHOWNA);
+    ASSERT_EQ(rows.Fill(files), 4);
+    UpdateWindow(parent.hwnd());
+    HWND header = ListView_GetHeader(list);
+    ASSERT_FALSE(GetUpdateRect(header, nullptr, FALSE));
+
+    ASSERT_EQ(rows.Fill(files), 4);
+    EXPECT_TRUE(GetUpdateRect(list, nullptr, FALSE)) << "the rows are drawn again";
+    EXPECT_FALSE(GetUpdateRect(header, nullptr, FALSE)) << "the header is not";
+}
+
 TEST(BrowserPresentationList, VanishedFileKeepsItsRow)
 {
     TalkFolder talks;
