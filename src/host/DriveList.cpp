@@ -72,7 +72,7 @@ void DriveList::Refresh()
         if (!(mask & (1u << i))) continue;
         const wchar_t letter = static_cast<wchar_t>(L'a' + i);
         const std::wstring root = std::wstring(1, letter) + L":\\";
-        drives_.push_back({letter, DriveLabel(root), SystemSmallIcon(root)});
+        drives_.push_back({letter, DriveLabel(root), LazySmallIcon(root)});
     }
     SetThreadErrorMode(oldMode, nullptr);
 
@@ -162,7 +162,7 @@ void DriveList::DescribeItem(int index, std::wstring& text, int& icon, int& inde
     indentLevel = 0;
     if (index < 0 || index >= Count()) return;
     text = ItemText(index);
-    icon = drives_[static_cast<std::size_t>(index)].icon;
+    icon = drives_[static_cast<std::size_t>(index)].icon.Index();
 }
 
 } // namespace host

@@ -34,7 +34,7 @@ private:
     struct DriveEntry {
         wchar_t letter;
         std::wstring label;
-        int icon;
+        LazySmallIcon icon;
     };
 
     HWND CreateInner() override;

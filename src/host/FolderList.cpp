@@ -89,8 +89,6 @@ std::wstring ShortFolderForm(const std::wstring& path)
 
 bool FolderList::Create(HWND parent, int id, const RECT& pixels)
 {
-    openIcon_ = SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, true);
-    closedIcon_ = SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, false);
     return CreateHost(parent, id, pixels);
 }
 
@@ -191,7 +189,7 @@ void FolderList::DescribeItem(int index, std::wstring& text, int& icon, int& ind
     if (index < 0 || index >= Count()) return;
     const Entry& entry = entries_[static_cast<std::size_t>(index)];
     text = entry.text;
-    icon = entry.open ? openIcon_ : closedIcon_;
+    icon = (entry.open ? openIcon_ : closedIcon_).Index();
     indentLevel = entry.level;
 }
 

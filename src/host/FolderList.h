@@ -62,8 +62,8 @@ private:
     WindowHook innerHook_;
     std::wstring path_;
     std::vector<Entry> entries_;
-    int openIcon_ = -1;
-    int closedIcon_ = -1;
+    LazySmallIcon openIcon_{L"folder", FILE_ATTRIBUTE_DIRECTORY, true};
+    LazySmallIcon closedIcon_{L"folder", FILE_ATTRIBUTE_DIRECTORY, false};
 };
 
 // The full, tidy form of a folder path: GetFullPathName's answer without a trailing "\" except

@@ -72,6 +72,12 @@ int SystemSmallIcon(const std::wstring& path, DWORD attributes, bool open)
     return ShellSmallIcon(path, attributes, open);
 }
 
+int LazySmallIcon::Index() const
+{
+    if (index_ == Unasked) index_ = path_.empty() ? -1 : SystemSmallIcon(path_, attributes_, open_);
+    return index_;
+}
+
 void PrepareSystemIcons()
 {
     if (Preparing().joinable()) return;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "host/BoundWindow.h"
 #include "host/Handles.h"
@@ -54,9 +55,30 @@ private:
 // attributes != 0 asks for the icon of that kind of item without touching the disk.
 int SystemSmallIcon(const std::wstring& path, DWORD attributes = 0, bool open = false);
 
+// A path's icon in the system's small image list, asked for when an item is first drawn: until
+// the window is painted nothing needs it, and by then the shell has mostly filled its cache.
+class LazySmallIcon {
+public:
+    LazySmallIcon() = default;
+    explicit LazySmallIcon(std::wstring path, DWORD attributes = 0, bool open = false)
+        : path_(std::move(path)), attributes_(attributes), open_(open)
+    {
+    }
+    // -1 when the path has no icon.
+    int Index() const;
+
+private:
+    static constexpr int Unasked = -2;
+    std::wstring path_;
+    DWORD attributes_ = 0;
+    bool open_ = false;
+    mutable int index_ = Unasked;
+};
+
 // The shell fills its icon cache on first use, which takes longer than all the rest of
 // start-up. This asks for the icons the drive and folder lists show on a thread of its own,
-// while the windows are being made; the first list that needs an icon waits for it to finish.
+// while the windows are being made and first shown; the first item drawn with an icon waits for
+// it to finish.
 void PrepareSystemIcons();
 
 } // namespace host

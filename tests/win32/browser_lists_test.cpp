@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <memory>
@@ -514,4 +515,113 @@ TEST(BrowserDriveList, ListsDrivesAndSetsThemBackSilently)
     // Picking the drive already chosen is no change.
     SendMessageW(drives.hwnd(), WM_COMMAND, MAKEWPARAM(0, CBN_SELENDOK), reinterpret_cast<LPARAM>(drives.inner()));
     EXPECT_EQ(changes, 1);
+}
+
+namespace {
+
+// The pixels of one item of a drive or folder list, drawn by the list itself, or of the
+// background with one of the system's small icons where the list puts its icons.
+class ItemPicture {
+public:
+    static constexpr int Width = 200;
+    static constexpr int Height = 20;
+
+    ItemPicture() : dc_(CreateCompatibleDC(nullptr))
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = Width;
+        info.bmiHeader.biHeight = -Height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const DWORD*>(bits);
+        old_ = SelectObject(dc_, bitmap_);
+    }
+    ~ItemPicture()
+    {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    void DrawnBy(HWND host, HWND inner, int item)
+    {
+        DRAWITEMSTRUCT draw{};
+        draw.itemID = static_cast<UINT>(item);
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.hwndItem = inner;
+        draw.hDC = dc_;
+        draw.rcItem = RECT{0, 0, Width, Height};
+        SendMessageW(host, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    }
+    void SystemIcon(int icon, int left)
+    {
+        const RECT all{0, 0, Width, Height};
+        FillRect(dc_, &all, GetSysColorBrush(COLOR_WINDOW));
+        SHFILEINFOW info{};
+        auto images = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoW(L"C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                           SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+        ImageList_Draw(images, icon, dc_, left, Top(), ILD_TRANSPARENT);
+    }
+    // The square an icon at this left edge covers.
+    std::vector<DWORD> Square(int left) const
+    {
+        std::vector<DWORD> pixels;
+        const int size = GetSystemMetrics(SM_CXSMICON);
+        for (int y = Top(); y < Top() + size; ++y)
+            for (int x = left; x < left + size; ++x) pixels.push_back(bits_[y * Width + x] & 0xFFFFFF);
+        return pixels;
+    }
+
+private:
+    static int Top() { return (Height - GetSystemMetrics(SM_CYSMICON)) / 2; }
+
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    const DWORD* bits_ = nullptr;
+};
+
+// Whether an item of the list shows the system's icon for it at the indent of its level.
+void ExpectSystemIcon(HWND host, HWND inner, int item, int icon, int level)
+{
+    ASSERT_GE(icon, 0) << "the system has no icon for it";
+    const int left = 2 + level * (GetSystemMetrics(SM_CXSMICON) / 2 + 2);
+    ItemPicture expected;
+    expected.SystemIcon(icon, left);
+    ItemPicture blank;
+    blank.SystemIcon(-1, left);
+    ASSERT_NE(expected.Square(left), blank.Square(left)) << "the icon draws nothing";
+    ItemPicture drawn;
+    drawn.DrawnBy(host, inner, item);
+    EXPECT_EQ(drawn.Square(left), expected.Square(left)) << "item " << item;
+}
+
+} // namespace
+
+TEST(BrowserIconLists, ItemsShowTheSystemsIcons)
+{
+    TalkFolder talks;
+    CreateDirectoryW((talks.folder / L"sub").c_str(), nullptr);
+    ParentWindow parent;
+    host::FolderList folders;
+    ASSERT_TRUE(folders.Create(parent.hwnd(), 101, RECT{520, 40, 690, 400}));
+    ASSERT_TRUE(folders.SetPath(talks.folder.path()));
+    const int sub = folders.Count() - 1;
+    ASSERT_EQ(folders.EntryText(sub), L"sub");
+    const int subLevel = static_cast<int>(std::count(talks.folder.path().begin(), talks.folder.path().end(), L'\\')) + 1;
+    ExpectSystemIcon(folders.hwnd(), folders.inner(), 0, host::SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, true),
+                     0);
+    ExpectSystemIcon(folders.hwnd(), folders.inner(), sub,
+                     host::SystemSmallIcon(L"folder", FILE_ATTRIBUTE_DIRECTORY, false), subLevel);
+
+    host::DriveList drives;
+    ASSERT_TRUE(drives.Create(parent.hwnd(), 102, RECT{520, 10, 690, 30}));
+    for (int i = 0; i < drives.Count(); ++i) {
+        if (drives.ItemText(i).substr(0, 2) != L"c:") continue;
+        ExpectSystemIcon(drives.hwnd(), drives.inner(), i, host::SystemSmallIcon(L"c:\\"), 0);
+    }
 }
