@@ -229,6 +229,9 @@ void ZelButtonOXP::ContainerColors(RgbColor& back, RgbColor& text)
 
 void ZelButtonOXP::Present()
 {
+    // Nothing of a hidden button (or of one in a hidden window) is on the screen; it is painted
+    // from the surface when it shows.
+    if (!IsWindowVisible(hwnd_)) return;
     WindowDc dc(hwnd_);
     if (dc) surface_.CopyTo(dc.get());
 }

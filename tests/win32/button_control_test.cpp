@@ -61,6 +61,24 @@ TEST(ButtonGdiLooks, NormalLookReadBackFromTheWindowAndTheScreen)
     EXPECT_GT(dark, 5);
 }
 
+TEST(ButtonGdiLooks, ButtonOfAHiddenWindowShowsItsLastLookOnceShown)
+{
+    HostWindow host(200, 200, 200, 100);
+    const UniqueWindow panel(CreateWindowExW(0, L"ButtonTestHost", L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 200, 100,
+                                             host.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    auto button = MakeButton(panel.get(), 1, L"OK", 10, 10, 60, 25);
+    button->SetCaption(L"Go");
+    button->SetEnabled(false);
+    ShowWindow(panel.get(), SW_SHOWNA);
+    Pump();
+    Snapshot shot(button->hwnd());
+    EXPECT_NE(shot.At(30, 3), UpRow3) << "the disabled look";
+    int differing = 0;
+    for (int y = 0; y < 25; y += 2)
+        for (int x = 0; x < 60; x += 2) differing += ScreenPixel(button->hwnd(), x, y) != shot.At(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
 TEST(ButtonGdiLooks, WindowRegionFollowsEverySize)
 {
     Stage s;
