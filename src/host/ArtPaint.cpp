@@ -1,21 +1,36 @@
 #include "host/ArtPaint.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "host/Artwork.h"
 #include "host/Handles.h"
 
+namespace {
+
+// Draws a bitmap made by MakeBitmap of a picture of this size.
+void DrawArtBitmap(HDC dc, HBITMAP bitmap, int artWidth, int artHeight, const RECT& where, bool stretch,
+                   bool opaque)
+{
+    UniqueMemDc memory(CreateCompatibleDC(dc));
+    Selected selected(memory.get(), bitmap);
+    const int width = stretch ? where.right - where.left : artWidth;
+    const int height = stretch ? where.bottom - where.top : artHeight;
+    if (opaque && width == artWidth && height == artHeight) {
+        BitBlt(dc, where.left, where.top, width, height, memory.get(), 0, 0, SRCCOPY);
+        return;
+    }
+    // Premultiplied pixels: transparent parts leave what is below.
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, where.left, where.top, width, height, memory.get(), 0, 0, artWidth, artHeight, blend);
+}
+
+} // namespace
+
 void PaintArt(HDC dc, const PixelArt& art, const RECT& where, bool stretch)
 {
     UniqueBitmap bitmap = MakeBitmap(art);
-    if (!bitmap) return;
-    UniqueMemDc memory(CreateCompatibleDC(dc));
-    Selected selected(memory.get(), bitmap.get());
-    const int width = stretch ? where.right - where.left : art.width;
-    const int height = stretch ? where.bottom - where.top : art.height;
-    // Premultiplied pixels: transparent parts leave what is below.
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, where.left, where.top, width, height, memory.get(), 0, 0, art.width, art.height, blend);
+    if (bitmap) DrawArtBitmap(dc, bitmap.get(), art.width, art.height, where, stretch, false);
 }
 
 void ScaledArt::Prepare(int width, int height)
@@ -29,6 +44,7 @@ void ScaledArt::Prepare(int width, int height)
 const PixelArt& ScaledArt::At(int width, int height)
 {
     if (cache_.width == width && cache_.height == height) return cache_;
+    bitmap_.reset();
     if (preparing_.valid()) {
         PixelArt prepared = preparing_.get();
         if (preparingSize_.cx == width && preparingSize_.cy == height) {
@@ -42,7 +58,12 @@ const PixelArt& ScaledArt::At(int width, int height)
 
 void ScaledArt::Paint(HDC dc, const RECT& client)
 {
-    PaintArt(dc, At(client.right - client.left, client.bottom - client.top), client, false);
+    const PixelArt& art = At(client.right - client.left, client.bottom - client.top);
+    if (!bitmap_) {
+        bitmap_ = MakeBitmap(art);
+        opaque_ = std::all_of(art.argb.begin(), art.argb.end(), [](uint32_t p) { return Alpha(p) == 0xFF; });
+    }
+    if (bitmap_) DrawArtBitmap(dc, bitmap_.get(), art.width, art.height, client, false, opaque_);
 }
 
 std::function<void(HDC, const RECT&)> ArtPainter(std::shared_ptr<ScaledArt> art)

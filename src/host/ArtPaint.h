@@ -6,6 +6,7 @@
 #include <future>
 #include <memory>
 
+#include "host/Handles.h"
 #include "resources/art/PixelArt.h"
 
 // Draws the picture at the rectangle's top-left corner, stretched to the rectangle when asked;
@@ -30,6 +31,10 @@ public:
 private:
     Render render_;
     PixelArt cache_;
+    // The cached picture as the system draws it, made at its first paint; an opaque picture is
+    // copied rather than blended, which gives the same pixels for far less work.
+    UniqueBitmap bitmap_;
+    bool opaque_ = false;
     std::future<PixelArt> preparing_;
     SIZE preparingSize_{};
 };

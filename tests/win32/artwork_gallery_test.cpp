@@ -198,6 +198,39 @@ TEST(ArtworkHandles, ScaledArtPaintsThePreparedPictureWhereTheSizeFits)
     EXPECT_EQ(RenderThread, GetCurrentThreadId());
 }
 
+namespace {
+// Opaque on the left half, half transparent on the right.
+PixelArt HalfClearRender(int width, int height)
+{
+    PixelArt art(width, height, ArtRgb(0, 128, 0));
+    for (int y = 0; y < height; ++y)
+        for (int x = width / 2; x < width; ++x) art.at(x, y) = WithAlpha(ArtRgb(0, 0, 255), 128);
+    return art;
+}
+} // namespace
+
+// A picture kept for its next paints still lets what is below show through where it is clear,
+// and sits at the client's origin.
+TEST(ArtworkHandles, ScaledArtKeptBetweenPaintsBlendsItsClearParts)
+{
+    ScaledArt art(&HalfClearRender);
+    for (int paint = 0; paint < 2; ++paint) {
+        Surface s(40, 20, Magenta);
+        art.Paint(s.dc(), RECT{0, 0, 40, 20});
+        EXPECT_EQ(s.At(5, 5), RGB(0, 128, 0)) << "paint " << paint;
+        const COLORREF blended = s.At(35, 5);
+        EXPECT_GT(GetRValue(blended), 100) << "paint " << paint;
+        EXPECT_GT(GetBValue(blended), 200) << "paint " << paint;
+    }
+    ScaledArt opaque(&CountedRender);
+    Surface s(60, 40, Magenta);
+    opaque.Paint(s.dc(), RECT{10, 10, 40, 30});
+    EXPECT_EQ(s.At(9, 9), Magenta);
+    EXPECT_EQ(s.At(10, 10), RGB(30, 20, 7));
+    EXPECT_EQ(s.At(39, 29), RGB(30, 20, 7));
+    EXPECT_EQ(s.At(40, 30), Magenta);
+}
+
 // Every picture, the small ones enlarged four times, on one sheet saved for review.
 TEST(ArtworkGallery, SavesEveryPictureEnlarged)
 {
