@@ -294,19 +294,33 @@ TEST(BrowserPresentationList, RowsIconsSizesAndDates)
     EXPECT_EQ(RowImage(list, 2), 2);
 }
 
-TEST(BrowserPresentationList, LastRowSelectedWithoutAClick)
-{
+namespace {
+// The list of the talks folder's presentations, shown, before its first fill.
+struct ShownTalks {
     TalkFolder talks;
     ParentWindow parent;
     PresentationList rows;
     HWND list = parent.CreateRows(rows);
-    AddColumns(list);
-    ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
-    ShowWindow(list, SW_SHOWNA);
     host::FileList files;
-    files.SetPattern(L"*.ppt;*.pps");
-    ASSERT_TRUE(files.SetPath(talks.folder.path()));
-    rows.Fill(files);
+
+    ShownTalks()
+    {
+        AddColumns(list);
+        ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
+        ShowWindow(list, SW_SHOWNA);
+        files.SetPattern(L"*.ppt;*.pps");
+        files.SetPath(talks.folder.path());
+    }
+};
+} // namespace
+
+TEST(BrowserPresentationList, LastRowSelectedWithoutAClick)
+{
+    ShownTalks shown;
+    PresentationList& rows = shown.rows;
+    HWND list = shown.list;
+    host::FileList& files = shown.files;
+    ASSERT_EQ(rows.Fill(files), 4);
 
     EXPECT_EQ(rows.SelectedIndex(), -1);
     EXPECT_EQ(rows.SelectedText(), L"");
@@ -328,23 +342,14 @@ TEST(BrowserPresentationList, LastRowSelectedWithoutAClick)
 
 TEST(BrowserPresentationList, NewRowsLeaveTheHeaderAsItIs)
 {
-    TalkFolder talks;
-    ParentWindow parent;
-    PresentationList rows;
-    HWND list = parent.CreateRows(rows);
-    AddColumns(list);
-    host::FileList files;
-    files.SetPattern(L"*.ppt;*.pps");
-    ASSERT_TRUE(files.SetPath(talks.folder.path()));
-    ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
-    ShowWindow(list, SW_SHOWNA);
-    ASSERT_EQ(rows.Fill(files), 4);
-    UpdateWindow(parent.hwnd());
-    HWND header = ListView_GetHeader(list);
+    ShownTalks shown;
+    ASSERT_EQ(shown.rows.Fill(shown.files), 4);
+    UpdateWindow(shown.parent.hwnd());
+    HWND header = ListView_GetHeader(shown.list);
     ASSERT_FALSE(GetUpdateRect(header, nullptr, FALSE));
 
-    ASSERT_EQ(rows.Fill(files), 4);
-    EXPECT_TRUE(GetUpdateRect(list, nullptr, FALSE)) << "the rows are drawn again";
+    ASSERT_EQ(shown.rows.Fill(shown.files), 4);
+    EXPECT_TRUE(GetUpdateRect(shown.list, nullptr, FALSE)) << "the rows are drawn again";
     EXPECT_FALSE(GetUpdateRect(header, nullptr, FALSE)) << "the header is not";
 }
 
