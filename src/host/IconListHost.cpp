@@ -74,7 +74,7 @@ int SystemSmallIcon(const std::wstring& path, DWORD attributes, bool open)
 
 int LazySmallIcon::Index() const
 {
-    if (index_ == Unasked) index_ = path_.empty() ? -1 : SystemSmallIcon(path_, attributes_, open_);
+    if (index_ == Unasked) index_ = SystemSmallIcon(path_, attributes_, open_);
     return index_;
 }
 

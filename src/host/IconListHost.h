@@ -59,7 +59,6 @@ int SystemSmallIcon(const std::wstring& path, DWORD attributes = 0, bool open = 
 // the window is painted nothing needs it, and by then the shell has mostly filled its cache.
 class LazySmallIcon {
 public:
-    LazySmallIcon() = default;
     explicit LazySmallIcon(std::wstring path, DWORD attributes = 0, bool open = false)
         : path_(std::move(path)), attributes_(attributes), open_(open)
     {
@@ -70,8 +69,8 @@ public:
 private:
     static constexpr int Unasked = -2;
     std::wstring path_;
-    DWORD attributes_ = 0;
-    bool open_ = false;
+    DWORD attributes_;
+    bool open_;
     mutable int index_ = Unasked;
 };
 
