@@ -27,6 +27,17 @@ add_test(NAME swf_writer_check
           $<TARGET_FILE:write_test_movies> ${CMAKE_BINARY_DIR}/swfcheck)
 set_tests_properties(swf_writer_check PROPERTIES LABELS unit)
 
+# The test display has no window manager; this answers the part of one that Wine waits for.
+find_package(X11 REQUIRED)
+add_executable(wm_state ${CMAKE_SOURCE_DIR}/tools/wmstate/wm-state.c)
+target_compile_options(wm_state PRIVATE -Wall -Wextra)
+target_link_libraries(wm_state PRIVATE X11::X11)
+add_executable(wm_state_check ${CMAKE_SOURCE_DIR}/tools/wmstate/wm-state-check.c)
+target_compile_options(wm_state_check PRIVATE -Wall -Wextra)
+target_link_libraries(wm_state_check PRIVATE X11::X11)
+add_test(NAME wm_state COMMAND ${CMAKE_SOURCE_DIR}/tools/wmstate/check.sh $<TARGET_FILE:wm_state_check>)
+set_tests_properties(wm_state PROPERTIES LABELS unit TIMEOUT 60 ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
+
 set(CROSS_DIR ${CMAKE_BINARY_DIR}/cross)
 # The program folder users get holds small executables without debug information.
 add_test(NAME program_sizes COMMAND ${CMAKE_SOURCE_DIR}/tools/check-sizes.sh ${CROSS_DIR}/program)

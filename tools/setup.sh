@@ -2,7 +2,7 @@
 # Installs what building, running and testing need on Debian 12; quiet and quick when all is there.
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64
-          xvfb x11-utils imagemagick fonts-dejavu-core clang libclang-rt-14-dev pandoc
+          xvfb x11-utils libx11-dev imagemagick fonts-dejavu-core clang libclang-rt-14-dev pandoc
           zlib1g-dev libz-mingw-w64-dev python3-yaswfp nsis
           # Wine's DirectShow decodes through GStreamer (decodebin and the converters come with
           # -base); ffmpeg makes the test clips.

@@ -9,6 +9,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 VISTORA_TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 VISTORA_STARTED_PIDS=()
+VISTORA_SERVER_STARTED=
 
 # Starts Xvfb on the first free display number unless DISPLAY is already set.
 vistora_display() {
@@ -24,6 +25,17 @@ vistora_display() {
     sleep 0.1
   done
   export DISPLAY=":${n}"
+  # No window manager runs here: without an answer to WM_STATE, Wine waits two seconds each
+  # time it hides a window it manages.
+  if [ -x "${VISTORA_BUILD}/wm_state" ]; then
+    local ready
+    ready="$(mktemp -u)"
+    mkfifo "$ready"
+    "${VISTORA_BUILD}/wm_state" >"$ready" 2>/dev/null 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- &
+    VISTORA_STARTED_PIDS+=($!)
+    read -r -t 5 _ <"$ready" || echo "wm_state did not start; hiding windows will be slow" >&2
+    rm -f "$ready"
+  fi
 }
 
 # Creates the prefix once and keeps one wineserver alive for the whole script, so that the
@@ -40,6 +52,7 @@ vistora_prefix() {
   ) 9>"${VISTORA_BUILD}/.wineprefix.lock"
   wineserver -f -p 30 >/dev/null 2>&1 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- &
   VISTORA_STARTED_PIDS+=($!)
+  VISTORA_SERVER_STARTED=1
   if [ -x "${VISTORA_TOOLS}/standin/register.sh" ]; then
     "${VISTORA_TOOLS}/standin/register.sh" >/dev/null
   fi
@@ -47,8 +60,10 @@ vistora_prefix() {
 
 vistora_stop() {
   local pid
-  # Programs still open would keep the server alive; end them through our own prefix only.
-  wineserver -k 2>/dev/null || true
+  # Programs still open would keep the server alive; end them through our own prefix only, and
+  # only from the script that started the server: a script that only wanted a display must not
+  # end the programs of a session running beside it.
+  [ -n "${VISTORA_SERVER_STARTED}" ] && { wineserver -k 2>/dev/null || true; }
   for pid in "${VISTORA_STARTED_PIDS[@]}"; do
     kill "$pid" 2>/dev/null || true
   done
@@ -56,4 +71,5 @@ vistora_stop() {
     wait "$pid" 2>/dev/null || true
   done
   VISTORA_STARTED_PIDS=()
+  VISTORA_SERVER_STARTED=
 }
