@@ -131,4 +131,8 @@ add_test(NAME installer_package COMMAND ${CMAKE_SOURCE_DIR}/tools/dist.sh ${CMAK
 set_tests_properties(installer_package PROPERTIES FIXTURES_SETUP installer LABELS e2e
   ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
 add_wine_suites(win32 win32_tests.exe)
+# A test program that ends halfway must not pass for one that ran all its tests.
+add_test(NAME win32.UnfinishedRun
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/check-unfinished-run.sh ${WINE_EXEC} ${CROSS_DIR}/win32_tests.exe)
+set_tests_properties(win32.UnfinishedRun PROPERTIES LABELS win32 TIMEOUT 120 RESOURCE_LOCK wine)
 add_wine_suites(e2e e2e_tests.exe)

@@ -44,7 +44,7 @@ add_subdirectory(${VISTORA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(WIN32_TEST_SOURCES)
-  add_executable(win32_tests ${WIN32_TEST_SOURCES})
+  add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tests/common/unicode_main.cpp)
   vistora_target(win32_tests)
   target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/common)
   target_link_libraries(win32_tests PRIVATE vistora_win gtest gtest_main)
@@ -52,7 +52,7 @@ endif()
 
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(E2E_TEST_SOURCES)
-  add_executable(e2e_tests ${E2E_TEST_SOURCES})
+  add_executable(e2e_tests ${E2E_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tests/common/unicode_main.cpp)
   vistora_target(e2e_tests)
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/common)
   target_link_libraries(e2e_tests PRIVATE gtest gtest_main ${WIN_LIBS} ntdll)
@@ -97,7 +97,7 @@ include(${CMAKE_SOURCE_DIR}/bench/sources.cmake)
 
 # The scripted walk through every window that `make tour` photographs; not a test tier.
 add_executable(tour_walk ${CMAKE_SOURCE_DIR}/tests/tour/tour_walk.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/VistoraApp.cpp
-                         ${CMAKE_SOURCE_DIR}/tests/e2e/ShowRoadKit.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/unicode_main.cpp)
+                         ${CMAKE_SOURCE_DIR}/tests/e2e/ShowRoadKit.cpp ${CMAKE_SOURCE_DIR}/tests/common/unicode_main.cpp)
 vistora_target(tour_walk)
 target_include_directories(tour_walk PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(tour_walk PRIVATE gtest gtest_main ${WIN_LIBS})

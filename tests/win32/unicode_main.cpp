@@ -1,8 +1,0 @@
-// The Windows builds link with -municode, so the test runner's entry point is wmain.
-#include <gtest/gtest.h>
-
-int wmain(int argc, wchar_t** argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
