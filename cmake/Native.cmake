@@ -29,12 +29,12 @@ set_tests_properties(swf_writer_check PROPERTIES LABELS unit)
 
 # The test display has no window manager; this answers the part of one that Wine waits for.
 find_package(X11 REQUIRED)
-add_executable(wm_state ${CMAKE_SOURCE_DIR}/tools/wmstate/wm-state.c)
-target_compile_options(wm_state PRIVATE -Wall -Wextra)
-target_link_libraries(wm_state PRIVATE X11::X11)
-add_executable(wm_state_check ${CMAKE_SOURCE_DIR}/tools/wmstate/wm-state-check.c)
-target_compile_options(wm_state_check PRIVATE -Wall -Wextra)
-target_link_libraries(wm_state_check PRIVATE X11::X11)
+foreach(name wm-state wm-state-check)
+  string(REPLACE "-" "_" target ${name})
+  add_executable(${target} ${CMAKE_SOURCE_DIR}/tools/wmstate/${name}.c)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  target_link_libraries(${target} PRIVATE X11::X11)
+endforeach()
 add_test(NAME wm_state COMMAND ${CMAKE_SOURCE_DIR}/tools/wmstate/check.sh $<TARGET_FILE:wm_state_check>)
 set_tests_properties(wm_state PROPERTIES LABELS unit TIMEOUT 60 ENVIRONMENT "VISTORA_BUILD=${CMAKE_BINARY_DIR}")
 

@@ -369,14 +369,20 @@ inline std::wstring Env(const wchar_t* name)
     return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
 }
 
+// The command line that runs this test program again with a gtest filter.
+inline std::wstring SelfCommand(const std::wstring& filter)
+{
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    return L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + filter;
+}
+
 // Runs this test program again with a gtest filter and one environment variable set; returns
 // its exit code (999 when it could not start or did not end within the time).
 inline DWORD RunSelf(const std::wstring& filter, const std::wstring& variable, const std::wstring& value,
                      DWORD timeoutMs = 60000)
 {
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + filter;
+    std::wstring command = SelfCommand(filter);
     SetEnvironmentVariableW(variable.c_str(), value.c_str());
     STARTUPINFOW si{};
     si.cb = sizeof(si);

@@ -18,9 +18,7 @@ TEST(UnfinishedRunChild, EndsTheProgramWhenAsked)
 TEST(UnfinishedRunChild, LeavesAProgramRunningWhenAsked)
 {
     if (testsupport::Env(L"VISTORA_LEAVE_RUNNING").empty()) GTEST_SKIP() << "runs only for the leftover check";
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=UnfinishedRunChild.LingersWhenAsked";
+    std::wstring command = testsupport::SelfCommand(L"UnfinishedRunChild.LingersWhenAsked");
     SetEnvironmentVariableW(L"VISTORA_LEAVE_RUNNING", nullptr);
     SetEnvironmentVariableW(L"VISTORA_LINGER", L"1");
     STARTUPINFOW si{};
