@@ -1,5 +1,7 @@
 #include "host/MediaGraph.h"
 
+#include "host/Handles.h"
+
 namespace host {
 namespace {
 
@@ -29,6 +31,21 @@ bool HasConnectedPin(IBaseFilter& filter)
 }
 
 } // namespace
+
+void ReleaseClock(ComPtr<IReferenceClock>& clock)
+{
+    if (!clock) return;
+    // The clock's thread signals a due notification inside its lock and goes straight back to
+    // waiting, so a release after the signal finds it waiting.
+    UniqueKernelHandle due(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    REFERENCE_TIME now = 0;
+    DWORD_PTR cookie = 0;
+    if (due && SUCCEEDED(clock->GetTime(&now)) && now > 0 &&
+        SUCCEEDED(clock->AdviseTime(now, 0, reinterpret_cast<HEVENT>(due.get()), &cookie)) &&
+        WaitForSingleObject(due.get(), 2000) != WAIT_OBJECT_0)
+        clock->Unadvise(cookie);
+    clock.reset();
+}
 
 MediaGraph::MediaGraph(HWND parent, UINT eventMessage) : parent_(parent), eventMessage_(eventMessage) {}
 
@@ -98,6 +115,9 @@ void MediaGraph::AttachVideoWindow()
 void MediaGraph::Close()
 {
     if (control_) control_->Stop();
+    // Held past the graph, so that its last release is ours.
+    ComPtr<IReferenceClock> clock;
+    if (auto filter = graph_.As<IMediaFilter>(IID_IMediaFilter)) filter->GetSyncSource(clock.put());
     // The video window must leave the parent before the renderer that owns it goes away.
     if (videoWindow_) {
         videoWindow_->put_Visible(OAFALSE);
@@ -111,6 +131,7 @@ void MediaGraph::Close()
     seeking_.reset();
     control_.reset();
     graph_.reset();
+    ReleaseClock(clock);
     hasVideo_ = false;
     nativeSize_ = SIZE{};
     atEnd_ = false;

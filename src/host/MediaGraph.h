@@ -15,6 +15,12 @@ namespace host {
 
 enum class PlayState { Stopped, Paused, Running };
 
+// Lets go of a reference clock once its notification thread is known to be waiting. Wine's
+// system clock misses the wake-up of its last release when that thread has not begun to wait,
+// and the release then waits for it for ever. Where the clock is sound this costs one
+// notification that is due at once.
+void ReleaseClock(ComPtr<IReferenceClock>& clock);
+
 class MediaGraph {
 public:
     // parent holds the picture; eventMessage is a private message of the parent's window class.

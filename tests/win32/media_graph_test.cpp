@@ -348,3 +348,45 @@ TEST_F(MediaGraphTest, OpeningAndClosingManyTimesLeaksNothing)
     EXPECT_EQ(ProcessWindowCount(), windowsBefore);
     EXPECT_EQ(ChildCount(parent.hwnd()), 0);
 }
+
+// A clock whose notification thread has only just been started, released at once: the release
+// must come back (Wine's system clock lost that wake-up and waited for ever).
+TEST(ReferenceClock, ReleasedJustAfterItsThreadStartsComesBack)
+{
+    struct Run {
+        int released = 0;
+        static DWORD WINAPI Clocks(void* param)
+        {
+            auto& run = *static_cast<Run*>(param);
+            ComApartment com;
+            UniqueKernelHandle due(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+            for (int i = 0; i < 300; ++i) {
+                auto clock = CreateComObject<IReferenceClock>(CLSID_SystemClock, IID_IReferenceClock);
+                if (!clock) return 1;
+                REFERENCE_TIME now = 0;
+                DWORD_PTR cookie = 0;
+                clock->GetTime(&now);
+                // The first notification starts the thread; this one is never due.
+                clock->AdviseTime(now, 60 * UnitsPerSecond, reinterpret_cast<HEVENT>(due.get()), &cookie);
+                clock->Unadvise(cookie);
+                host::ReleaseClock(clock);
+                if (clock) return 2;
+                ++run.released;
+            }
+            return 0;
+        }
+    };
+    // On its own thread, so that a release that never returns fails the test instead of hanging it.
+    auto run = std::make_unique<Run>();
+    UniqueKernelHandle thread(CreateThread(nullptr, 0, Run::Clocks, run.get(), 0, nullptr));
+    ASSERT_TRUE(thread);
+    if (WaitForSingleObject(thread.get(), 20000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "a release never came back; clocks released before it: " << run->released;
+        run.release(); // the stuck thread still points at it
+        return;
+    }
+    DWORD code = 99;
+    GetExitCodeThread(thread.get(), &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(run->released, 300);
+}
