@@ -83,6 +83,44 @@ void CopyCell(const std::wstring& text, NMLVDISPINFOW& info)
     info.item.pszText[count] = L'\0';
 }
 
+// Keeps a shown list view from drawing while its rows change, and has it drawn once afterwards.
+// Under Wine the list view draws its themed scroll bar at once on every change of the row count
+// or of the scroll position, a few milliseconds each, and its own WM_SETREDRAW does not stop
+// that; a window without WS_VISIBLE draws nothing. The default WM_SETREDRAW takes that style
+// away and gives it back without a paint, on Windows as well.
+class DrawingHold {
+public:
+    explicit DrawingHold(HWND list) : list_(list), header_(ListView_GetHeader(list)), held_(IsWindowVisible(list) != FALSE)
+    {
+        if (!held_) return;
+        GetWindowRect(header_, &headerBefore_);
+        // Taking the style away validates the header too: a paint it was waiting for is made up.
+        headerPending_ = header_ && GetUpdateRect(header_, nullptr, FALSE);
+        DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
+    }
+    DrawingHold(const DrawingHold&) = delete;
+    DrawingHold& operator=(const DrawingHold&) = delete;
+    ~DrawingHold()
+    {
+        if (!held_) return;
+        DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
+        RECT header{};
+        GetWindowRect(header_, &header);
+        // The frame holds the scroll bar. The header is drawn again only when it moved or was
+        // waiting: themed, it costs more to paint than the rows.
+        const bool withHeader = headerPending_ || !EqualRect(&header, &headerBefore_);
+        RedrawWindow(list_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | (withHeader ? RDW_ALLCHILDREN : 0));
+    }
+
+private:
+    HWND list_;
+    HWND header_;
+    bool held_;
+    bool headerPending_ = false;
+    RECT headerBefore_{};
+};
+
 } // namespace
 
 NumberGrouping UserNumberGrouping()
@@ -127,6 +165,7 @@ void PresentationList::SetImageLists(HIMAGELIST large, HIMAGELIST small)
 
 int PresentationList::Fill(const host::FileList& files)
 {
+    const DrawingHold hold(list_);
     ListView_DeleteAllItems(list_);
     rows_.clear();
     measured_.clear();
@@ -155,6 +194,8 @@ void PresentationList::SelectLastRowWithoutClick()
 {
     if (rows_.empty()) return;
     const int last = Count() - 1;
+    const DrawingHold hold(list_);
+    const int top = ListView_GetTopIndex(list_);
     // Only the rows that hold the selection or the focus lose it: clearing every row of a large
     // folder in turn takes longer than filling the list.
     if (ListView_GetSelectedCount(list_) > 0)
@@ -164,6 +205,9 @@ void PresentationList::SelectLastRowWithoutClick()
     const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
     if (focused >= 0) ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
     ListView_SetItemState(list_, last, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    // Wine's list view scrolls a row that gets the focus into view; Windows' leaves the rows
+    // where they are, and so does this list.
+    if (ListView_GetTopIndex(list_) != top) ListView_EnsureVisible(list_, top, FALSE);
     ListView_SetSelectionMark(list_, last);
 }
 

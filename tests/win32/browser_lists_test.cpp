@@ -353,6 +353,83 @@ TEST(BrowserPresentationList, NewRowsLeaveTheHeaderAsItIs)
     EXPECT_FALSE(GetUpdateRect(header, nullptr, FALSE)) << "the header is not";
 }
 
+namespace {
+// The list view's window as it shows now: frame, scroll bar, header and rows.
+std::vector<DWORD> WindowPixels(HWND hwnd)
+{
+    RECT place{};
+    GetWindowRect(hwnd, &place);
+    const int width = place.right - place.left, height = place.bottom - place.top;
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    HDC window = GetWindowDC(hwnd);
+    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, window);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return pixels;
+}
+
+// Refills the list and lets it paint as the message loop would; true when what it shows then is
+// what a paint of everything from scratch shows.
+bool RefillShowsAsDrawnAfresh(PresentationList& rows, host::FileList& files, const std::wstring& folder)
+{
+    files.SetPath(folder);
+    rows.Fill(files);
+    rows.SelectLastRowWithoutClick();
+    testsupport::WaitFor([] { return false; }, 50);
+    const std::vector<DWORD> shown = WindowPixels(rows.hwnd());
+    RedrawWindow(rows.hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return shown == WindowPixels(rows.hwnd());
+}
+} // namespace
+
+// More rows than fit, fewer again: each refill leaves the first row at the top, the last one
+// chosen, and draws the scroll bar, header and rows it changed.
+TEST(BrowserPresentationList, RefillShowsTheFirstRowsAndDrawsWhatChanged)
+{
+    ShownTalks shown;
+    PresentationList& rows = shown.rows;
+    HWND list = shown.list;
+    ASSERT_EQ(rows.Fill(shown.files), 4);
+    UpdateWindow(shown.parent.hwnd());
+    ScratchFolder many(L"browser-many");
+    for (int i = 0; i < 80; ++i) WriteBytes(many / (L"talk " + std::to_wstring(100 + i) + L".ppt"), "slides");
+
+    EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, many.path())) << "a scroll bar appears";
+    ASSERT_EQ(rows.Count(), 80);
+    EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_EQ(ListView_GetTopIndex(list), 0);
+    EXPECT_EQ(GetScrollPos(list, SB_VERT), 0);
+    EXPECT_EQ(rows.SelectedIndex(), 79);
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), 79);
+    EXPECT_TRUE(IsWindowVisible(list));
+
+    // Scrolled down by the user, the next folder still starts at its first row.
+    ListView_EnsureVisible(list, 79, FALSE);
+    UpdateWindow(list);
+    EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, many.path())) << "the same folder again";
+    EXPECT_EQ(ListView_GetTopIndex(list), 0);
+
+    // A header that was waiting for a paint still gets it.
+    HWND header = ListView_GetHeader(list);
+    InvalidateRect(header, nullptr, TRUE);
+    rows.Fill(shown.files);
+    EXPECT_TRUE(GetUpdateRect(header, nullptr, FALSE));
+
+    EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, shown.talks.folder.path())) << "the scroll bar goes";
+    EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_EQ(rows.SelectedIndex(), 3);
+}
+
 TEST(BrowserPresentationList, VanishedFileKeepsItsRow)
 {
     TalkFolder talks;
@@ -445,12 +522,16 @@ TEST(BrowserFolderList, AncestorsOpenSubfoldersClosedAndEntering)
     EXPECT_EQ(moves, 1);
 
     // Enter belongs to the list, not to a dialog's default button; other keys are the list box's.
-    MSG enter{folders.inner(), WM_KEYDOWN, VK_RETURN, 0};
-    EXPECT_TRUE(SendMessageW(folders.inner(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
-                DLGC_WANTALLKEYS);
-    MSG down{folders.inner(), WM_KEYDOWN, VK_DOWN, 0};
-    EXPECT_FALSE(SendMessageW(folders.inner(), WM_GETDLGCODE, VK_DOWN, reinterpret_cast<LPARAM>(&down)) &
-                 DLGC_WANTALLKEYS);
+    const auto wantsAll = [&](WPARAM key) {
+        MSG press{};
+        press.hwnd = folders.inner();
+        press.message = WM_KEYDOWN;
+        press.wParam = key;
+        return (SendMessageW(folders.inner(), WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&press)) &
+                DLGC_WANTALLKEYS) != 0;
+    };
+    EXPECT_TRUE(wantsAll(VK_RETURN));
+    EXPECT_FALSE(wantsAll(VK_DOWN));
 }
 
 TEST(BrowserFolderList, MissingFolderOrDriveKeepsTheOldPath)
