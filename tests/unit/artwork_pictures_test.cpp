@@ -98,6 +98,23 @@ TEST(ArtworkPicturesPainting, BlendsAndClipsExactly)
     EXPECT_TRUE(Opaque(b.at(2, 4)));
 }
 
+// A glow is strongest at its centre and fades with the square of the distance left to its rim,
+// measured on each axis in its own radius; nothing of it lies beyond the rim.
+TEST(ArtworkPicturesPainting, GlowFadesToItsRim)
+{
+    PixelArt a(101, 61, ArtRgb(0, 0, 0));
+    Painter p(a);
+    p.Glow(50.5, 30.5, 40, 20, ArtRgb(255, 255, 255));
+    const auto coverage = [](double r) { return 255.0 * (1 - r) * (1 - r); };
+    EXPECT_EQ(Red(a.at(50, 30)), 255);
+    EXPECT_NEAR(Red(a.at(70, 30)), coverage(0.5), 1) << "half the radius across";
+    EXPECT_NEAR(Red(a.at(50, 40)), coverage(0.5), 1) << "half the radius down";
+    EXPECT_NEAR(Red(a.at(62, 42)), coverage(std::hypot(12 / 40.0, 12 / 20.0)), 1) << "off both axes";
+    EXPECT_EQ(Red(a.at(30, 40)), Red(a.at(70, 20))) << "the same on opposite sides";
+    EXPECT_EQ(a.at(91, 30), ArtRgb(0, 0, 0)) << "beyond the rim";
+    EXPECT_EQ(a.at(50, 51), ArtRgb(0, 0, 0)) << "beyond the rim";
+}
+
 TEST(ArtworkPicturesSets, CountsAndSizes)
 {
     ExpectSizes(MainButtonPictures(), 13, 16, 16, "main buttons");
