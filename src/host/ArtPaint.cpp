@@ -33,37 +33,40 @@ void PaintArt(HDC dc, const PixelArt& art, const RECT& where, bool stretch)
     if (bitmap) DrawArtBitmap(dc, bitmap.get(), art.width, art.height, where, stretch, false);
 }
 
+ScaledArt::Made ScaledArt::Make(Render render, int width, int height)
+{
+    Made made{render(width, height), UniqueBitmap(), false};
+    made.bitmap = MakeBitmap(made.art);
+    made.opaque = std::all_of(made.art.argb.begin(), made.art.argb.end(), [](uint32_t p) { return Alpha(p) == 0xFF; });
+    return made;
+}
+
 void ScaledArt::Prepare(int width, int height)
 {
-    if (width <= 0 || height <= 0 || (cache_.width == width && cache_.height == height)) return;
+    if (width <= 0 || height <= 0 || (made_.art.width == width && made_.art.height == height)) return;
     if (preparing_.valid() && preparingSize_.cx == width && preparingSize_.cy == height) return;
     preparingSize_ = SIZE{width, height};
-    preparing_ = std::async(std::launch::async, render_, width, height);
+    preparing_ = std::async(std::launch::async, &ScaledArt::Make, render_, width, height);
 }
 
 const PixelArt& ScaledArt::At(int width, int height)
 {
-    if (cache_.width == width && cache_.height == height) return cache_;
-    bitmap_.reset();
+    if (made_.art.width == width && made_.art.height == height) return made_.art;
     if (preparing_.valid()) {
-        PixelArt prepared = preparing_.get();
+        Made prepared = preparing_.get();
         if (preparingSize_.cx == width && preparingSize_.cy == height) {
-            cache_ = std::move(prepared);
-            return cache_;
+            made_ = std::move(prepared);
+            return made_.art;
         }
     }
-    cache_ = render_(width, height);
-    return cache_;
+    made_ = Make(render_, width, height);
+    return made_.art;
 }
 
 void ScaledArt::Paint(HDC dc, const RECT& client)
 {
     const PixelArt& art = At(client.right - client.left, client.bottom - client.top);
-    if (!bitmap_) {
-        bitmap_ = MakeBitmap(art);
-        opaque_ = std::all_of(art.argb.begin(), art.argb.end(), [](uint32_t p) { return Alpha(p) == 0xFF; });
-    }
-    if (bitmap_) DrawArtBitmap(dc, bitmap_.get(), art.width, art.height, client, false, opaque_);
+    if (made_.bitmap) DrawArtBitmap(dc, made_.bitmap.get(), art.width, art.height, client, false, made_.opaque);
 }
 
 std::function<void(HDC, const RECT&)> ArtPainter(std::shared_ptr<ScaledArt> art)

@@ -22,20 +22,25 @@ public:
     ScaledArt(const ScaledArt&) = delete;
     ScaledArt& operator=(const ScaledArt&) = delete;
 
-    // Starts rendering the picture at this size for a paint still to come.
+    // Starts rendering the picture at this size, and making its bitmap, for a paint still to come.
     void Prepare(int width, int height);
     // The picture at this size: the prepared one where it fits, else rendered now.
     const PixelArt& At(int width, int height);
     void Paint(HDC dc, const RECT& client);
 
 private:
+    // A picture with the bitmap the system draws of it, made together so that a worker can make
+    // both. An opaque picture is copied rather than blended: the same pixels for far less work.
+    struct Made {
+        PixelArt art;
+        UniqueBitmap bitmap;
+        bool opaque = false;
+    };
+    static Made Make(Render render, int width, int height);
+
     Render render_;
-    PixelArt cache_;
-    // The cached picture as the system draws it, made at its first paint; an opaque picture is
-    // copied rather than blended, which gives the same pixels for far less work.
-    UniqueBitmap bitmap_;
-    bool opaque_ = false;
-    std::future<PixelArt> preparing_;
+    Made made_;
+    std::future<Made> preparing_;
     SIZE preparingSize_{};
 };
 

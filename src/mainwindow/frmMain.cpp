@@ -129,7 +129,8 @@ void frmMain::CreateControls()
     Image1->MouseMove = [this](int, int, double, double) { ShowStatus(HoverPanel, shared.LangText[ReadyText]); };
 
     Picture1 = std::make_unique<host::Image>(self, RGB(0, 60, 115));
-    Picture1->Paint = ArtPainter(&RenderBanner);
+    banner_ = std::make_shared<ScaledArt>(&RenderBanner);
+    Picture1->Paint = ArtPainter(banner_);
     Picture1->Move(0, BannerTop, 9000, BannerHeight);
 
     CreateTitleStrip();
@@ -152,9 +153,9 @@ void frmMain::CreateTitleStrip()
     PicTitle->Move(0, 0, 9000, TitleHeight);
     Image2 = std::make_unique<host::Image>(PicTitle->hwnd(), RGB(0, 40, 90));
     Image2->Move(0, 0, 9000, TitleHeight);
-    titlePainter_ = ArtPainter(&RenderTitle);
+    title_ = std::make_shared<ScaledArt>(&RenderTitle);
     Image2->Paint = [this](HDC dc, const RECT& client) {
-        titlePainter_(dc, client);
+        title_->Paint(dc, client);
         Selected font(dc, titleFont_.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(Red(TitleTextColor), Green(TitleTextColor), Blue(TitleTextColor)));
@@ -285,11 +286,15 @@ void frmMain::FirstLayout()
     FormReady = 1;
     GO_Resize();
     FormReady = 0;
-    // The background is the largest picture of the first paint: it is rendered on the second core
-    // while the rest of the window is set up.
-    RECT client{};
-    GetClientRect(Image1->hwnd(), &client);
-    background_->Prepare(client.right, client.bottom);
+    // The pictures of the first paint are rendered on the second core while the rest of the
+    // window is set up.
+    const std::pair<host::Image*, ScaledArt*> pictures[] = {
+        {Image1.get(), background_.get()}, {Picture1.get(), banner_.get()}, {Image2.get(), title_.get()}};
+    for (const auto& [window, art] : pictures) {
+        RECT client{};
+        GetClientRect(window->hwnd(), &client);
+        art->Prepare(client.right, client.bottom);
+    }
 }
 
 void frmMain::FindProgramFolder()

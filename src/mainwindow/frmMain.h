@@ -126,7 +126,8 @@ private:
     UniqueImageList listSmall_;
     UniqueFont listFont_;
     UniqueFont titleFont_;
-    std::function<void(HDC, const RECT&)> titlePainter_;
+    std::shared_ptr<ScaledArt> title_;
+    std::shared_ptr<ScaledArt> banner_;
     std::shared_ptr<ScaledArt> background_;
     std::vector<std::wstring> statusTexts_ = std::vector<std::wstring>(4);
 
