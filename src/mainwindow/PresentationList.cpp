@@ -90,7 +90,8 @@ void CopyCell(const std::wstring& text, NMLVDISPINFOW& info)
 // away and gives it back without a paint, on Windows as well.
 class DrawingHold {
 public:
-    explicit DrawingHold(HWND list) : list_(list), header_(ListView_GetHeader(list)), held_(IsWindowVisible(list) != FALSE)
+    explicit DrawingHold(HWND list)
+        : list_(list), header_(ListView_GetHeader(list)), held_(IsWindowVisible(list) != FALSE)
     {
         if (!held_) return;
         GetWindowRect(header_, &headerBefore_);
