@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "WineTestSupport.h"
+#include "host/Artwork.h"
 #include "host/DriveList.h"
 #include "host/FileList.h"
 #include "host/FolderList.h"
+#include "host/Handles.h"
 #include "mainwindow/PresentationList.h"
 
 using testsupport::ScratchFolder;
@@ -360,21 +362,18 @@ std::vector<DWORD> WindowPixels(HWND hwnd)
     RECT place{};
     GetWindowRect(hwnd, &place);
     const int width = place.right - place.left, height = place.bottom - place.top;
-    BITMAPINFO info{};
-    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    HDC window = GetWindowDC(hwnd);
-    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
-    ReleaseDC(hwnd, window);
+    const UniqueBitmap bitmap = MakeDibSection(width, height, bits);
+    const UniqueMemDc memory(CreateCompatibleDC(nullptr));
+    if (!bits || !memory) return {};
+    {
+        Selected into(memory.get(), bitmap.get());
+        HDC window = GetWindowDC(hwnd);
+        BitBlt(memory.get(), 0, 0, width, height, window, 0, 0, SRCCOPY);
+        ReleaseDC(hwnd, window);
+    }
     GdiFlush();
-    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    return pixels;
+    return std::vector<DWORD>(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
 }
 
 // Refills the list and lets it paint as the message loop would; true when what it shows then is
