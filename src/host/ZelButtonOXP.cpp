@@ -13,9 +13,11 @@ using host::ButtonMask;
 using host::ShiftMask;
 
 namespace {
-// Its own device context: every paint is shown at once through GetDC, which for a window
-// without one costs the system several times the paint itself.
-constexpr host::WindowClass ButtonClass{L"ZelButtonOXP", CS_DBLCLKS | CS_OWNDC};
+// One device context for all buttons: every paint is shown at once through GetDC, which for a
+// window without a device context of its class costs the system several times the paint itself,
+// and each context of their own cost the system a display query at the button's first paint.
+// A button holds the context only while it copies its surface, so sharing it is safe.
+constexpr host::WindowClass ButtonClass{L"ZelButtonOXP", CS_DBLCLKS | CS_CLASSDC};
 constexpr UINT_PTR OverTimerId = 1;
 // The hover check runs at the system's shortest timer period (10 ms): timers round anything
 // shorter up to it. A tick that finds the pointer still over the control draws nothing.
