@@ -6,6 +6,16 @@
 namespace host {
 
 namespace {
+// Whether the window has a frame, a caption or scroll bars around its client area.
+bool HasNonClientArea(HWND hwnd)
+{
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 void RegisterOnce(const WindowClass& windowClass, WNDPROC procedure)
 {
     static std::set<std::wstring> registered;
@@ -58,6 +68,10 @@ LRESULT CALLBACK BoundWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
         self->OnUnbound();
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    // Around the client area of a window without a frame there is nothing to paint, but the
+    // default handling still takes a device context of the whole window for it: under Wine a new
+    // one for every window, at several round trips to the server each.
+    if (message == WM_NCPAINT && !HasNonClientArea(hwnd)) return 0;
     return self->HandleMessage(hwnd, message, wParam, lParam);
 }
 

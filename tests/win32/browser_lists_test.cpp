@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "WindowPixels.h"
 #include "WineTestSupport.h"
 #include "host/Artwork.h"
 #include "host/DriveList.h"
@@ -356,26 +357,6 @@ TEST(BrowserPresentationList, NewRowsLeaveTheHeaderAsItIs)
 }
 
 namespace {
-// The list view's window as it shows now: frame, scroll bar, header and rows.
-std::vector<DWORD> WindowPixels(HWND hwnd)
-{
-    RECT place{};
-    GetWindowRect(hwnd, &place);
-    const int width = place.right - place.left, height = place.bottom - place.top;
-    void* bits = nullptr;
-    const UniqueBitmap bitmap = MakeDibSection(width, height, bits);
-    const UniqueMemDc memory(CreateCompatibleDC(nullptr));
-    if (!bits || !memory) return {};
-    {
-        Selected into(memory.get(), bitmap.get());
-        HDC window = GetWindowDC(hwnd);
-        BitBlt(memory.get(), 0, 0, width, height, window, 0, 0, SRCCOPY);
-        ReleaseDC(hwnd, window);
-    }
-    GdiFlush();
-    return std::vector<DWORD>(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
-}
-
 // Refills the list and lets it paint as the message loop would; true when what it shows then is
 // what a paint of everything from scratch shows.
 bool RefillShowsAsDrawnAfresh(PresentationList& rows, host::FileList& files, const std::wstring& folder)

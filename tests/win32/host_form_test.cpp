@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "WindowPixels.h"
 #include "WineTestSupport.h"
 #include "host/Controls.h"
 #include "host/Form.h"
@@ -100,6 +102,55 @@ TEST(HostPictureBox, ClickNeedsPressAndReleaseOverTheBoxAndEventsNameTheirButton
     EXPECT_EQ(downs, (std::vector<int>{2, 1, 4}));
     EXPECT_EQ(ups, (std::vector<int>{1, 4, 2}));
     EXPECT_EQ(clicks, 2);
+}
+
+// A box paints its frame as the system paints one, and a box without a frame still paints all of
+// its window.
+TEST(HostPictureBox, FrameIsPaintedAsTheSystemPaintsItAndOnlyWhereThereIsOne)
+{
+    RecordingForm form;
+    form.Load();
+    SetWindowPos(form.hwnd(), nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(form.hwnd(), SW_SHOWNA);
+
+    // A static control leaves its frame to the system.
+    const DWORD framed = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL;
+    HWND plain = CreateWindowExW(0, L"STATIC", L"", framed, 120, 10, 80, 60, form.hwnd(), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(plain, nullptr);
+    host::PictureBox box(form.hwnd(), RGB(0, 0, 192));
+    SetWindowLongPtrW(box.hwnd(), GWL_STYLE, framed);
+    SetWindowPos(box.hwnd(), nullptr, 10, 10, 80, 60, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    host::PictureBox frameless(form.hwnd(), RGB(0, 0, 192));
+    SetWindowPos(frameless.hwnd(), nullptr, 10, 100, 40, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND hwnd : {plain, box.hwnd(), frameless.hwnd()})
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+
+    // The pixels around the client area, which is where the two windows differ.
+    auto frame = [](HWND hwnd) {
+        RECT place{}, client{};
+        GetWindowRect(hwnd, &place);
+        GetClientRect(hwnd, &client);
+        MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -place.left, -place.top);
+        const std::vector<DWORD> all = WindowPixels(hwnd);
+        std::vector<DWORD> outside;
+        const int width = place.right - place.left;
+        for (int i = 0; i < static_cast<int>(all.size()); ++i)
+            if (!PtInRect(&client, POINT{i % width, i / width})) outside.push_back(all[static_cast<std::size_t>(i)]);
+        return outside;
+    };
+    const std::vector<DWORD> expected = frame(plain);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_NE(std::count(expected.begin(), expected.end(), expected.front()),
+              static_cast<std::ptrdiff_t>(expected.size()))
+        << "a border and a scroll bar are more than one colour";
+    EXPECT_EQ(frame(box.hwnd()), expected);
+
+    const std::vector<DWORD> whole = WindowPixels(frameless.hwnd());
+    ASSERT_EQ(whole.size(), 40u * 30u);
+    EXPECT_EQ(std::count(whole.begin(), whole.end(), DWORD{0x0000C0}), static_cast<std::ptrdiff_t>(whole.size()));
+    DestroyWindow(plain);
 }
 
 TEST(HostLabel, ClickColoursAndEitherEndOfItsLife)
