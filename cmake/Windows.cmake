@@ -3,7 +3,7 @@
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # The sound and font-dialog libraries are loaded when first used (host/SystemLibrary.h).
-set(WIN_LIBS comctl32 shell32 shlwapi ole32 oleaut32 uuid strmiids msimg32 gdiplus gdi32 user32 advapi32 version)
+set(WIN_LIBS comctl32 shell32 shlwapi ole32 oleaut32 uuid strmiids gdiplus gdi32 user32 advapi32 version)
 add_link_options(-static -municode)
 
 add_library(vistora_win STATIC ${VISTORA_WIN32_SOURCES})

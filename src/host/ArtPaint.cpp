@@ -20,9 +20,10 @@ void DrawArtBitmap(HDC dc, HBITMAP bitmap, int artWidth, int artHeight, const RE
         BitBlt(dc, where.left, where.top, width, height, memory.get(), 0, 0, SRCCOPY);
         return;
     }
-    // Premultiplied pixels: transparent parts leave what is below.
+    // Premultiplied pixels: transparent parts leave what is below. GDI's own entry: the image
+    // library's AlphaBlend only forwards to it, and would be one more library loaded at start-up.
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, where.left, where.top, width, height, memory.get(), 0, 0, artWidth, artHeight, blend);
+    GdiAlphaBlend(dc, where.left, where.top, width, height, memory.get(), 0, 0, artWidth, artHeight, blend);
 }
 
 } // namespace
