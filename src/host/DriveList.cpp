@@ -41,6 +41,7 @@ bool DriveList::Create(HWND parent, int id, const RECT& pixels)
 
 HWND DriveList::CreateInner()
 {
+    laidOut_ = RECT{};
     return CreateWindowExW(0, L"COMBOBOX", L"",
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
                                CBS_HASSTRINGS,
@@ -52,7 +53,12 @@ void DriveList::LayoutInner(int width, int)
     // A combo box's window height includes its dropped-down list.
     const int itemHeight = static_cast<int>(SendMessageW(inner_, CB_GETITEMHEIGHT, 0, 0));
     const int fieldHeight = static_cast<int>(SendMessageW(inner_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    MoveWindow(inner_, 0, 0, width, fieldHeight + 8 + DroppedItems * itemHeight, TRUE);
+    const RECT place{0, 0, width, fieldHeight + 8 + DroppedItems * itemHeight};
+    // Given its place again, the combo box would still size itself and its list twice over; the
+    // list is a window of its own on the desktop, which costs the system more to move than a child.
+    if (EqualRect(&place, &laidOut_)) return;
+    laidOut_ = place;
+    MoveWindow(inner_, place.left, place.top, place.right, place.bottom, TRUE);
 }
 
 void DriveList::SetItemHeights(int height)

@@ -48,6 +48,7 @@ private:
 
     std::vector<DriveEntry> drives_;
     wchar_t current_ = 0;
+    RECT laidOut_{}; // the place last given to the combo box, dropped-down list included
 };
 
 } // namespace host

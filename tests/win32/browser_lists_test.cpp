@@ -583,6 +583,50 @@ TEST(BrowserDriveList, ListsDrivesAndSetsThemBackSilently)
     EXPECT_EQ(changes, 1);
 }
 
+// The combo box is laid out again only when its place changes: a frame that only grows taller
+// leaves it alone, while a new width or a new item height reaches it.
+TEST(BrowserDriveList, ComboBoxIsLaidOutOnlyWhenItsPlaceChanges)
+{
+    ParentWindow parent;
+    host::DriveList drives;
+    ASSERT_TRUE(drives.Create(parent.hwnd(), 102, RECT{520, 10, 690, 30}));
+    int moves = 0;
+    const SUBCLASSPROC counter = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR data) -> LRESULT {
+        if (msg == WM_WINDOWPOSCHANGING) ++*reinterpret_cast<int*>(data);
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    };
+    ASSERT_TRUE(SetWindowSubclass(drives.inner(), counter, 1, reinterpret_cast<DWORD_PTR>(&moves)));
+    auto dropped = [&] {
+        RECT r{};
+        SendMessageW(drives.inner(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+        return r;
+    };
+    const RECT before = dropped();
+    RECT frame{};
+    GetWindowRect(drives.hwnd(), &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    constexpr UINT resize = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+    SetWindowPos(drives.hwnd(), nullptr, 0, 0, width, height + 5, resize);
+    EXPECT_EQ(moves, 0) << "the same width gives the combo box the same place";
+
+    SetWindowPos(drives.hwnd(), nullptr, 0, 0, width + 80, height, resize);
+    EXPECT_GT(moves, 0);
+    const RECT wider = dropped();
+    EXPECT_EQ(wider.right - wider.left, width + 80);
+    EXPECT_EQ(wider.bottom - wider.top, before.bottom - before.top);
+
+    // Larger items make a taller dropped-down list.
+    const UniqueFont large(CreateFontW(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    SendMessageW(drives.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(large.get()), FALSE);
+    const RECT taller = dropped();
+    EXPECT_GT(taller.bottom - taller.top, before.bottom - before.top);
+    EXPECT_EQ(taller.right - taller.left, width + 80);
+    RemoveWindowSubclass(drives.inner(), counter, 1);
+}
+
 namespace {
 
 // The pixels of one item of a drive or folder list, drawn by the list itself, or of the
