@@ -167,7 +167,9 @@ void PresentationList::SetImageLists(HIMAGELIST large, HIMAGELIST small)
 int PresentationList::Fill(const host::FileList& files)
 {
     const DrawingHold hold(list_);
-    ListView_DeleteAllItems(list_);
+    // An empty list has nothing to let go, and the call would still lay out its header and scroll
+    // bars again (the first folder at start-up, a folder after an empty one).
+    if (ListView_GetItemCount(list_) > 0) ListView_DeleteAllItems(list_);
     rows_.clear();
     measured_.clear();
     reader_ = std::make_unique<FactsReader>();

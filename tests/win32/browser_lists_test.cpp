@@ -408,6 +408,16 @@ TEST(BrowserPresentationList, RefillShowsTheFirstRowsAndDrawsWhatChanged)
     EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, shown.talks.folder.path())) << "the scroll bar goes";
     EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
     EXPECT_EQ(rows.SelectedIndex(), 3);
+
+    // A folder after an empty one shows as any other.
+    ScratchFolder none(L"browser-none");
+    EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, none.path())) << "no rows";
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), -1);
+    EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, many.path())) << "rows after none";
+    EXPECT_EQ(ListView_GetTopIndex(list), 0);
+    EXPECT_EQ(ListView_GetSelectedCount(list), 1u);
+    EXPECT_EQ(rows.SelectedIndex(), 79);
 }
 
 TEST(BrowserPresentationList, VanishedFileKeepsItsRow)
