@@ -13,10 +13,10 @@ using host::ButtonMask;
 using host::ShiftMask;
 
 namespace {
-// One device context for all buttons: every paint is shown at once through GetDC, which for a
-// window without a device context of its class costs the system several times the paint itself,
-// and each context of their own cost the system a display query at the button's first paint.
-// A button holds the context only while it copies its surface, so sharing it is safe.
+// One device context for all buttons. Every paint is shown at once through GetDC, which hands a
+// window its class's context at once where a cache context costs several times the paint. A
+// context per button cost Wine three display queries at each button's first paint; a button
+// holds the shared one only while it copies its surface.
 constexpr host::WindowClass ButtonClass{L"ZelButtonOXP", CS_DBLCLKS | CS_CLASSDC};
 constexpr UINT_PTR OverTimerId = 1;
 // The hover check runs at the system's shortest timer period (10 ms): timers round anything
