@@ -13,7 +13,9 @@
 namespace host {
 
 namespace {
-constexpr WindowClass PictureClass{L"VistoraPicture"};
+// One device context for all boxes: a cache context of its own, taken by each box at its first
+// paint, costs Wine three display queries per box.
+constexpr WindowClass PictureClass{L"VistoraPicture", CS_DBLCLKS | CS_CLASSDC};
 
 HWND ParentOf(HWND hwnd) { return GetParent(hwnd); }
 } // namespace
@@ -219,11 +221,14 @@ LRESULT PictureBox::HandleMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         PaintDc dc(hwnd_);
+        // The context is shared and keeps what is set in it: what a painter sets goes with its paint.
+        const int saved = SaveDC(dc.get());
         RECT client;
         GetClientRect(hwnd_, &client);
         UniqueBrush brush(CreateSolidBrush(back_));
         FillRect(dc.get(), &client, brush.get());
         if (Paint) Paint(dc.get(), client);
+        RestoreDC(dc.get(), saved);
         return 0;
     }
     case WM_CTLCOLORSTATIC:

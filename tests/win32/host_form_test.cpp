@@ -153,6 +153,36 @@ TEST(HostPictureBox, FrameIsPaintedAsTheSystemPaintsItAndOnlyWhereThereIsOne)
     DestroyWindow(plain);
 }
 
+// The boxes share a device context: what one box's painter sets in it does not reach what the
+// others give, such as the colours a button of the container colour scheme reads from its box.
+TEST(HostPictureBox, WhatAPainterSetsGoesWithItsPaint)
+{
+    RecordingForm form;
+    form.Load();
+    SetWindowPos(form.hwnd(), nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(form.hwnd(), SW_SHOWNA);
+    host::PictureBox painted(form.hwnd(), RGB(0, 0, 192));
+    host::PictureBox other(form.hwnd(), RGB(0, 192, 0));
+    SetWindowPos(painted.hwnd(), nullptr, 10, 10, 40, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(other.hwnd(), nullptr, 60, 10, 40, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    painted.Paint = [](HDC dc, const RECT&) {
+        SetBkColor(dc, RGB(200, 0, 0));
+        SetTextColor(dc, RGB(0, 200, 0));
+        SetBkMode(dc, TRANSPARENT);
+    };
+    for (HWND hwnd : {other.hwnd(), painted.hwnd()})
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+
+    for (HWND hwnd : {other.hwnd(), painted.hwnd()}) {
+        const WindowDc dc(hwnd);
+        EXPECT_EQ(GetBkColor(dc.get()), RGB(255, 255, 255));
+        EXPECT_EQ(GetTextColor(dc.get()), RGB(0, 0, 0));
+        EXPECT_EQ(GetBkMode(dc.get()), OPAQUE);
+    }
+    const std::vector<DWORD> green = WindowPixels(other.hwnd());
+    EXPECT_EQ(std::count(green.begin(), green.end(), DWORD{0x00C000}), static_cast<std::ptrdiff_t>(green.size()));
+}
+
 TEST(HostLabel, ClickColoursAndEitherEndOfItsLife)
 {
     RecordingForm form;
