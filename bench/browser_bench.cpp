@@ -201,8 +201,11 @@ int wmain(int argc, wchar_t** argv)
             files.SetPath(folder);
             const double listed = MsSince(start);
             const auto fillStart = Clock::now();
-            rows.Fill(files);
-            rows.SelectLastRowWithoutClick();
+            {
+                const PresentationList::DrawingHold hold = rows.HoldDrawing();
+                rows.Fill(files);
+                rows.SelectLastRowWithoutClick();
+            }
             // The paint the refill left pending, as the message loop would do it next.
             UpdateWindow(list);
             fill = std::min(fill, MsSince(fillStart));

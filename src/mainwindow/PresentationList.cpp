@@ -83,50 +83,39 @@ void CopyCell(const std::wstring& text, NMLVDISPINFOW& info)
     info.item.pszText[count] = L'\0';
 }
 
-// Keeps a shown list view from drawing while its rows change, and has it drawn once afterwards.
-// Under Wine the list view draws its themed scroll bar at once on every change of the row count
-// or of the scroll position, a few milliseconds each, and its own WM_SETREDRAW does not stop
-// that; a window without WS_VISIBLE draws nothing. The default WM_SETREDRAW takes that style
-// away and gives it back without a paint, on Windows as well.
-class DrawingHold {
-public:
-    explicit DrawingHold(HWND list)
-        : list_(list), header_(ListView_GetHeader(list)), held_(IsWindowVisible(list) != FALSE)
-    {
-        if (!held_) return;
-        GetWindowRect(header_, &headerBefore_);
-        // Taking the style away validates the header too: a paint it was waiting for is made up.
-        headerPending_ = header_ && GetUpdateRect(header_, nullptr, FALSE);
-        DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
-    }
-    DrawingHold(const DrawingHold&) = delete;
-    DrawingHold& operator=(const DrawingHold&) = delete;
-    ~DrawingHold()
-    {
-        if (!held_) return;
-        DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
-        RECT header{};
-        GetWindowRect(header_, &header);
-        // The frame holds the scroll bar. The header is drawn again only when it moved or was
-        // waiting: themed, it costs more to paint than the rows.
-        const bool withHeader = headerPending_ || !EqualRect(&header, &headerBefore_);
-        RedrawWindow(list_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | (withHeader ? RDW_ALLCHILDREN : 0));
-    }
-
-private:
-    HWND list_;
-    HWND header_;
-    bool held_;
-    bool headerPending_ = false;
-    RECT headerBefore_{};
-};
-
 } // namespace
 
 NumberGrouping UserNumberGrouping()
 {
     return NumberGrouping{LocaleText(LOCALE_STHOUSAND, L","), LocaleText(LOCALE_SGROUPING, L"3;0")};
+}
+
+// Under Wine the list view draws its themed scroll bar at once on every change of the row count
+// or of the scroll position, a few milliseconds each, and its own WM_SETREDRAW does not stop
+// that; a window without WS_VISIBLE draws nothing. The default WM_SETREDRAW takes that style
+// away and gives it back without a paint, on Windows as well. A list already held is not
+// visible, so an inner hold does nothing.
+PresentationList::DrawingHold::DrawingHold(HWND list)
+    : list_(list), header_(ListView_GetHeader(list)), held_(IsWindowVisible(list) != FALSE)
+{
+    if (!held_) return;
+    GetWindowRect(header_, &headerBefore_);
+    // Taking the style away validates the header too: a paint it was waiting for is made up.
+    headerPending_ = header_ && GetUpdateRect(header_, nullptr, FALSE);
+    DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
+}
+
+PresentationList::DrawingHold::~DrawingHold()
+{
+    if (!held_) return;
+    DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
+    RECT header{};
+    GetWindowRect(header_, &header);
+    // The frame holds the scroll bar. The header is drawn again only when it moved or was
+    // waiting: themed, it costs more to paint than the rows.
+    const bool withHeader = headerPending_ || !EqualRect(&header, &headerBefore_);
+    RedrawWindow(list_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | (withHeader ? RDW_ALLCHILDREN : 0));
 }
 
 PresentationList::PresentationList() = default;

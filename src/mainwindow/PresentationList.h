@@ -47,6 +47,25 @@ public:
 
     // Marks the last row selected and focused; raises no click (only the user's click does).
     void SelectLastRowWithoutClick();
+
+    // While a hold lasts, the shown list draws nothing; when it ends, what changed is drawn once.
+    // Fill and SelectLastRowWithoutClick hold the list themselves; a caller that does both holds
+    // it around them, and they are drawn together.
+    class DrawingHold {
+    public:
+        explicit DrawingHold(HWND list);
+        DrawingHold(const DrawingHold&) = delete;
+        DrawingHold& operator=(const DrawingHold&) = delete;
+        ~DrawingHold();
+
+    private:
+        HWND list_;
+        HWND header_;
+        bool held_;
+        bool headerPending_ = false;
+        RECT headerBefore_{};
+    };
+    DrawingHold HoldDrawing() const { return DrawingHold(list_); }
     int SelectedIndex() const;
     // Text of the selected row, or empty when none is selected.
     std::wstring SelectedText() const;

@@ -51,18 +51,22 @@ void frmMain::Directory_Change()
 
 void frmMain::GO_Add()
 {
-    const int count = lvDir.Fill(FileDir);
-    if (count >= 1) {
-        TEXTMETRICW metrics{};
-        if (WindowDc dc{lvDir.hwnd()}) {
-            Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(lvDir.hwnd(), WM_GETFONT, 0, 0)));
-            GetTextMetricsW(dc.get(), &metrics);
+    {
+        // The new rows and their selection are drawn together.
+        const PresentationList::DrawingHold hold = lvDir.HoldDrawing();
+        const int count = lvDir.Fill(FileDir);
+        if (count >= 1) {
+            TEXTMETRICW metrics{};
+            if (WindowDc dc{lvDir.hwnd()}) {
+                Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(lvDir.hwnd(), WM_GETFONT, 0, 0)));
+                GetTextMetricsW(dc.get(), &metrics);
+            }
+            RowHeight = RoundHalfEven(screen::ToTwips(metrics.tmHeight) + 30);
+            VisibleRows = RoundHalfEven((lvDirPlace.Height() - 280) / RowHeight);
+            lvDir.SelectLastRowWithoutClick();
+        } else {
+            VisibleRows = 0;
         }
-        RowHeight = RoundHalfEven(screen::ToTwips(metrics.tmHeight) + 30);
-        VisibleRows = RoundHalfEven((lvDirPlace.Height() - 280) / RowHeight);
-        lvDir.SelectLastRowWithoutClick();
-    } else {
-        VisibleRows = 0;
     }
     FormReady = 0;
     const double column2 = screen::ToTwips(ListView_GetColumnWidth(lvDir.hwnd(), 1));
