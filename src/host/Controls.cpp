@@ -33,9 +33,12 @@ RECT Control::RectInParent() const
 
 void Control::Place(const RECT& px)
 {
-    if (hwnd_)
-        SetWindowPos(hwnd_, nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!hwnd_) return;
+    // A window put where it already is changes nothing, yet costs a round trip to the server
+    // under Wine; layouts set many a place that a control already has.
+    const RECT now = RectInParent();
+    if (EqualRect(&now, &px)) return;
+    SetWindowPos(hwnd_, nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double Control::Left() const { return screen::ToTwips(RectInParent().left); }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MessageCount.h"
 #include "WindowPixels.h"
 #include "WineTestSupport.h"
 #include "host/Artwork.h"
@@ -608,13 +609,7 @@ TEST(BrowserDriveList, ComboBoxIsLaidOutOnlyWhenItsPlaceChanges)
     ParentWindow parent;
     host::DriveList drives;
     ASSERT_TRUE(drives.Create(parent.hwnd(), 102, RECT{520, 10, 690, 30}));
-    int moves = 0;
-    const SUBCLASSPROC counter = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR data) -> LRESULT {
-        if (msg == WM_WINDOWPOSCHANGING) ++*reinterpret_cast<int*>(data);
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
-    };
-    ASSERT_TRUE(SetWindowSubclass(drives.inner(), counter, 1, reinterpret_cast<DWORD_PTR>(&moves)));
+    const MessageCount moves(drives.inner(), WM_WINDOWPOSCHANGING);
     auto dropped = [&] {
         RECT r{};
         SendMessageW(drives.inner(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
@@ -627,10 +622,10 @@ TEST(BrowserDriveList, ComboBoxIsLaidOutOnlyWhenItsPlaceChanges)
     constexpr UINT resize = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
     SetWindowPos(drives.hwnd(), nullptr, 0, 0, width, height + 5, resize);
-    EXPECT_EQ(moves, 0) << "the same width gives the combo box the same place";
+    EXPECT_EQ(moves.count(), 0) << "the same width gives the combo box the same place";
 
     SetWindowPos(drives.hwnd(), nullptr, 0, 0, width + 80, height, resize);
-    EXPECT_GT(moves, 0);
+    EXPECT_GT(moves.count(), 0);
     const RECT wider = dropped();
     EXPECT_EQ(wider.right - wider.left, width + 80);
     EXPECT_EQ(wider.bottom - wider.top, before.bottom - before.top);
@@ -642,7 +637,6 @@ TEST(BrowserDriveList, ComboBoxIsLaidOutOnlyWhenItsPlaceChanges)
     const RECT taller = dropped();
     EXPECT_GT(taller.bottom - taller.top, before.bottom - before.top);
     EXPECT_EQ(taller.right - taller.left, width + 80);
-    RemoveWindowSubclass(drives.inner(), counter, 1);
 }
 
 namespace {
