@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <future>
 #include <vector>
 
 #include "controls/ButtonPicture.h"
@@ -24,7 +25,12 @@ public:
     // An icon from rows of 0xAARRGGBB pixels, top row first; alpha 0 is transparent.
     static Picture FromPixels(int width, int height, const std::vector<std::uint32_t>& argb);
 
-    explicit operator bool() const { return icon_ || !pixels_.empty(); }
+    // Makes the icons of pictures about to be drawn on another thread, all on one, while the
+    // caller goes on. A picture's Icon() waits for its own; the last picture of the set to go
+    // waits for the thread.
+    static void PrepareIcons(const std::vector<const Picture*>& pictures);
+
+    explicit operator bool() const { return icon_ || !pixels_.empty() || preparedIcon_.valid(); }
     HICON Icon() const;
     int WidthPixels() const { return width_; }
     int HeightPixels() const { return height_; }
@@ -37,6 +43,9 @@ private:
     mutable UniqueIcon icon_;
     // Rows of 0xAARRGGBB until the icon is made from them.
     mutable std::vector<std::uint32_t> pixels_;
+    // The icon being made on another thread, and that thread.
+    mutable std::future<UniqueIcon> preparedIcon_;
+    mutable std::shared_future<void> preparing_;
     int width_ = 0;
     int height_ = 0;
     // The pixels of the last Render: buttons repaint often and pictures never change.

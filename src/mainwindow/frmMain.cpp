@@ -112,6 +112,12 @@ void frmMain::LoadPictures()
         ImageList1.push_back(std::make_shared<Picture>(Picture::FromPixels(art.width, art.height, art.argb)));
     for (const auto& art : FlagPictures())
         ImageFlag.push_back(std::make_shared<Picture>(Picture::FromPixels(art.width, art.height, art.argb)));
+    // The command buttons show their pictures before the window shows; the icons are made on the
+    // second core while the controls are made here.
+    std::vector<const Picture*> shownFirst;
+    for (const MainButtonDesign& design : MainButtons)
+        if (const auto picture = ButtonPicture(design.Picture)) shownFirst.push_back(picture.get());
+    Picture::PrepareIcons(shownFirst);
     listLarge_ = MakeImageList(ListViewLargeIcons(), 32, 32);
     listSmall_ = MakeImageList(ListViewSmallIcons(), 16, 16);
 }

@@ -3,6 +3,7 @@
 #include "WineTestSupport.h"
 #include "host/ArtPaint.h"
 #include "host/Artwork.h"
+#include "host/Picture.h"
 #include "resources/art/Pictures.h"
 
 #include <atomic>
@@ -229,6 +230,35 @@ TEST(ArtworkHandles, ScaledArtKeptBetweenPaintsBlendsItsClearParts)
     EXPECT_EQ(s.At(10, 10), RGB(30, 20, 7));
     EXPECT_EQ(s.At(39, 29), RGB(30, 20, 7));
     EXPECT_EQ(s.At(40, 30), Magenta);
+}
+
+// Icons made ahead on another thread draw as icons made when first drawn; a picture that goes
+// before its icon is taken waits for the thread, and what can't be prepared is left as it is.
+TEST(ArtworkHandles, PreparedPictureIconsDrawAsIconsMadeWhenDrawn)
+{
+    const PixelArt art = HalfClearRender(24, 16);
+    const Picture prepared = Picture::FromPixels(art.width, art.height, art.argb);
+    const Picture drawn = Picture::FromPixels(art.width, art.height, art.argb);
+    const Picture empty;
+    Picture::PrepareIcons({&prepared, &prepared, nullptr, &empty});
+    {
+        const Picture gone = Picture::FromPixels(art.width, art.height, art.argb);
+        Picture::PrepareIcons({&gone});
+    }
+    EXPECT_TRUE(prepared);
+    EXPECT_FALSE(empty);
+
+    PixelBlock fromPrepared(art.width, art.height), fromDrawn(art.width, art.height);
+    prepared.Render(RGB(10, 20, 30), fromPrepared);
+    drawn.Render(RGB(10, 20, 30), fromDrawn);
+    EXPECT_NE(prepared.Icon(), nullptr);
+    EXPECT_EQ(fromPrepared.At(2, 2), RGB(0, 128, 0));
+    EXPECT_EQ(fromPrepared.Bytes(), fromDrawn.Bytes());
+
+    // An icon already made is not made again.
+    const HICON icon = prepared.Icon();
+    Picture::PrepareIcons({&prepared});
+    EXPECT_EQ(prepared.Icon(), icon);
 }
 
 // Every picture, the small ones enlarged four times, on one sheet saved for review.
