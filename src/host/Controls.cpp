@@ -38,7 +38,8 @@ void Control::Place(const RECT& px)
     // under Wine; layouts set many a place that a control already has.
     const RECT now = RectInParent();
     if (EqualRect(&now, &px)) return;
-    SetWindowPos(hwnd_, nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double Control::Left() const { return screen::ToTwips(RectInParent().left); }

@@ -631,8 +631,9 @@ TEST(BrowserDriveList, ComboBoxIsLaidOutOnlyWhenItsPlaceChanges)
     EXPECT_EQ(wider.bottom - wider.top, before.bottom - before.top);
 
     // Larger items make a taller dropped-down list.
-    const UniqueFont large(CreateFontW(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    const UniqueFont large(CreateFontW(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                       L"Tahoma"));
     SendMessageW(drives.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(large.get()), FALSE);
     const RECT taller = dropped();
     EXPECT_GT(taller.bottom - taller.top, before.bottom - before.top);
