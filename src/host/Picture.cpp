@@ -41,34 +41,38 @@ Picture Picture::FromPixels(int width, int height, const std::vector<std::uint32
     return p;
 }
 
+PixelArt Picture::TakeArt() const
+{
+    PixelArt art(width_, height_);
+    art.argb = std::move(pixels_);
+    pixels_.clear();
+    return art;
+}
+
 void Picture::PrepareIcons(const std::vector<const Picture*>& pictures)
 {
     struct Job {
+        const Picture* picture;
         PixelArt art;
         std::promise<UniqueIcon> icon;
     };
     auto jobs = std::make_shared<std::vector<Job>>();
-    std::vector<const Picture*> waiting;
     for (const Picture* picture : pictures) {
         if (!picture || picture->icon_ || picture->pixels_.empty() || picture->preparedIcon_.valid()) continue;
-        Job job{PixelArt(picture->width_, picture->height_), {}};
-        job.art.argb = std::move(picture->pixels_);
-        picture->pixels_.clear();
-        picture->preparedIcon_ = job.icon.get_future();
-        jobs->push_back(std::move(job));
-        waiting.push_back(picture);
+        jobs->push_back(Job{picture, picture->TakeArt(), {}});
+        picture->preparedIcon_ = jobs->back().icon.get_future();
     }
     if (jobs->empty()) return;
     try {
         const std::shared_future<void> thread = std::async(std::launch::async, [jobs] {
                                                     for (Job& job : *jobs) job.icon.set_value(MakeIcon(job.art));
                                                 }).share();
-        for (const Picture* picture : waiting) picture->preparing_ = thread;
+        for (const Job& job : *jobs) job.picture->preparing_ = thread;
     } catch (const std::system_error&) {
         // No thread to be had: each picture makes its icon when first drawn, as any other.
-        for (std::size_t i = 0; i < waiting.size(); ++i) {
-            waiting[i]->pixels_ = std::move((*jobs)[i].art.argb);
-            waiting[i]->preparedIcon_ = {};
+        for (Job& job : *jobs) {
+            job.picture->pixels_ = std::move(job.art.argb);
+            job.picture->preparedIcon_ = {};
         }
     }
 }
@@ -76,12 +80,7 @@ void Picture::PrepareIcons(const std::vector<const Picture*>& pictures)
 HICON Picture::Icon() const
 {
     if (!icon_ && preparedIcon_.valid()) icon_ = preparedIcon_.get();
-    if (!icon_ && !pixels_.empty()) {
-        PixelArt art(width_, height_);
-        art.argb = std::move(pixels_);
-        pixels_.clear();
-        icon_ = MakeIcon(art);
-    }
+    if (!icon_ && !pixels_.empty()) icon_ = MakeIcon(TakeArt());
     return icon_.get();
 }
 

@@ -12,6 +12,8 @@
 #include "controls/ButtonPicture.h"
 #include "host/Handles.h"
 
+struct PixelArt;
+
 class Picture final : public ButtonPicture {
 public:
     Picture() = default;
@@ -40,6 +42,9 @@ public:
     void Render(RgbColor background, PixelBlock& block) const override;
 
 private:
+    // The pixels, taken out of the picture to make its icon from.
+    PixelArt TakeArt() const;
+
     mutable UniqueIcon icon_;
     // Rows of 0xAARRGGBB until the icon is made from them.
     mutable std::vector<std::uint32_t> pixels_;
