@@ -71,6 +71,31 @@ TEST(ArtworkPicturesGrid, TyposFailLoudly)
     }
 }
 
+// Source-over compositing as the blend defines it for any two pixels, divisions and all.
+uint32_t CompositeOver(uint32_t under, uint32_t over, double coverage)
+{
+    const double a = Alpha(over) / 255.0 * coverage, b = Alpha(under) / 255.0;
+    const double outA = a + b * (1.0 - a);
+    // Halves away from zero.
+    auto channel = [&](int o, int u) { return static_cast<int>(std::lround((o * a + u * b * (1.0 - a)) / outA)); };
+    return WithAlpha(ArtRgb(channel(Red(over), Red(under)), channel(Green(over), Green(under)),
+                            channel(Blue(over), Blue(under))),
+                     static_cast<int>(std::lround(outA * 255.0)));
+}
+
+TEST(ArtworkPicturesPainting, BlendOnAnOpaquePixelIsTheFullComposite)
+{
+    const int channels[] = {0, 1, 77, 128, 200, 254, 255};
+    for (int alpha = 1; alpha <= 255; ++alpha)
+        for (const double coverage : {1.0, 0.999, 0.75, 0.5, 0.3, 0.1, 0.001})
+            for (const int o : channels)
+                for (const int u : channels) {
+                    const uint32_t under = ArtRgb(u, 255 - u, u / 2), over = WithAlpha(ArtRgb(o, u, 255 - o), alpha);
+                    ASSERT_EQ(BlendOver(under, over, coverage), CompositeOver(under, over, coverage))
+                        << "alpha " << alpha << ", coverage " << coverage << ", over " << o << ", under " << u;
+                }
+}
+
 TEST(ArtworkPicturesPainting, BlendsAndClipsExactly)
 {
     EXPECT_EQ(BlendOver(ArtRgb(10, 20, 30), ArtRgb(200, 100, 50)), ArtRgb(200, 100, 50));

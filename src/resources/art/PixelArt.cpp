@@ -61,6 +61,14 @@ uint32_t BlendOver(uint32_t under, uint32_t over, double coverage)
 {
     const double a = Alpha(over) / 255.0 * std::clamp(coverage, 0.0, 1.0);
     if (a <= 0.0) return under;
+    if (Alpha(under) == 0xFF) {
+        // Over an opaque pixel the general form below divides by a + (1 - a), which is exactly 1
+        // in floating point too: the same results without the divisions, on most pixels painted.
+        const double keep = 1.0 - a;
+        auto channel = [&](int o, int u) { return static_cast<int>(RoundHalfAway(o * a + u * keep)); };
+        return ArtRgb(channel(Red(over), Red(under)), channel(Green(over), Green(under)),
+                      channel(Blue(over), Blue(under)));
+    }
     const double b = Alpha(under) / 255.0;
     const double outA = a + b * (1.0 - a);
     if (outA <= 0.0) return Transparent;
