@@ -47,7 +47,7 @@ if(WIN32_TEST_SOURCES)
   add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tests/common/unicode_main.cpp)
   vistora_target(win32_tests)
   target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/common)
-  target_link_libraries(win32_tests PRIVATE vistora_win gtest gtest_main)
+  target_link_libraries(win32_tests PRIVATE vistora_win gtest gtest_main ntdll)
 endif()
 
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)

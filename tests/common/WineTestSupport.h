@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <atomic>
 #include <chrono>
@@ -404,14 +405,23 @@ inline DWORD RunSelf(const std::wstring& filter, const std::wstring& variable, c
 
 namespace testsupport {
 
-// The GDI objects this process holds: the system's count, or where the system keeps none (Wine
-// answers 0), the handle values that name a live object (Wine takes a bare table index as one).
-inline DWORD GdiObjectCount()
+// The GDI objects a process holds: the system's count, or where the system keeps none (Wine
+// answers 0), the live entries of its handle table. Wine keeps that table in the process, named
+// by its process block, one entry of 24 bytes per handle value, whose type byte is 0 while free.
+inline DWORD GdiObjectCount(HANDLE process = GetCurrentProcess())
 {
-    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
+    if (const DWORD counted = GetGuiResources(process, GR_GDIOBJECTS)) return counted;
+    constexpr size_t TableInProcessBlock = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    constexpr size_t EntryBytes = 24, TypeInEntry = 14, Entries = 0x10000;
+    PROCESS_BASIC_INFORMATION basic{};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
+    const BYTE* table = nullptr;
+    const auto* slot = reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + TableInProcessBlock;
+    if (!ReadProcessMemory(process, slot, &table, sizeof table, nullptr) || !table) return 0;
+    std::vector<BYTE> entries(Entries * EntryBytes);
+    if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) return 0;
     DWORD live = 0;
-    for (ULONG_PTR index = 1; index < 0x10000; ++index)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
+    for (size_t i = 0; i < Entries; ++i) live += entries[i * EntryBytes + TypeInEntry] != 0;
     return live;
 }
 

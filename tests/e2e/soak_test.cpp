@@ -67,26 +67,6 @@ int WindowsOf(DWORD pid)
     return count.n;
 }
 
-// The GDI objects of another process. Where the system keeps no count (Wine answers 0), its
-// handle table is read: Wine keeps it in the process, named by the process block, one entry of
-// 24 bytes per handle value whose type byte is 0 while the entry is free.
-DWORD GdiObjectsOf(HANDLE process)
-{
-    if (const DWORD counted = GetGuiResources(process, GR_GDIOBJECTS)) return counted;
-    constexpr size_t TableInProcessBlock = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    constexpr size_t EntryBytes = 24, TypeInEntry = 14, Entries = 0x10000;
-    PROCESS_BASIC_INFORMATION basic{};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
-    const BYTE* table = nullptr;
-    const auto* slot = reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + TableInProcessBlock;
-    if (!ReadProcessMemory(process, slot, &table, sizeof table, nullptr) || !table) return 0;
-    std::vector<BYTE> entries(Entries * EntryBytes);
-    if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) return 0;
-    DWORD live = 0;
-    for (size_t i = 0; i < Entries; ++i) live += entries[i * EntryBytes + TypeInEntry] != 0;
-    return live;
-}
-
 // The private memory the process has committed, region by region. The commit charge that
 // GetProcessMemoryInfo gives for another process is, under Wine, its resident anonymous memory,
 // which swings by a screen's copy as the C library below keeps or returns freed blocks.
@@ -113,7 +93,7 @@ Figures Measure(DWORD pid)
     // Wine answers 0 for another process; its handle table holds the same figure.
     if (!GetProcessHandleCount(process, &figures.handles) || figures.handles == 0)
         figures.handles = HandlesInSystemTable(pid);
-    figures.gdiObjects = GdiObjectsOf(process);
+    figures.gdiObjects = testsupport::GdiObjectCount(process);
     figures.privateBytes = PrivateCommitOf(process);
     CloseHandle(process);
     return figures;
