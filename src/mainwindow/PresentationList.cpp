@@ -156,9 +156,6 @@ void PresentationList::SetImageLists(HIMAGELIST large, HIMAGELIST small)
 int PresentationList::Fill(const host::FileList& files)
 {
     const DrawingHold hold(list_);
-    // An empty list has nothing to let go, and the call would still lay out its header and scroll
-    // bars again (the first folder at start-up, a folder after an empty one).
-    if (ListView_GetItemCount(list_) > 0) ListView_DeleteAllItems(list_);
     rows_.clear();
     measured_.clear();
     reader_ = std::make_unique<FactsReader>();
@@ -168,8 +165,36 @@ int PresentationList::Fill(const host::FileList& files)
         if (!name.empty()) rows_.push_back(MakePresentationRow(files.Path(), name));
     }
     measured_.assign(rows_.size(), false);
-    ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), 0);
+    const int before = ListView_GetItemCount(list_);
+    const bool report = (GetWindowLongW(list_, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
+    if (before > 0 && Count() > 0 && report) {
+        // Rows in place of rows: emptying the list first would hide its scroll bar and show it
+        // again, laying out the list and its header each time. What emptying does besides, this does.
+        LetGoOfSelection();
+        ListView_SetSelectionMark(list_, -1);
+        ListView_SetItemCountEx(list_, Count(), 0);
+        if (ListView_GetTopIndex(list_) != 0) ListView_EnsureVisible(list_, 0, FALSE);
+        const int across = GetScrollPos(list_, SB_HORZ);
+        if (across > 0) ListView_Scroll(list_, -across, 0);
+        return Count();
+    }
+    // An empty list has nothing to let go, and the call would still lay out its header and scroll
+    // bars again (the first folder at start-up, a folder after an empty one).
+    if (before > 0) ListView_DeleteAllItems(list_);
+    ListView_SetItemCountEx(list_, Count(), 0);
     return Count();
+}
+
+// Only the rows that hold the selection or the focus lose it: clearing every row of a large
+// folder in turn takes longer than filling the list.
+void PresentationList::LetGoOfSelection()
+{
+    if (ListView_GetSelectedCount(list_) > 0)
+        for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(list_, row, LVNI_SELECTED))
+            ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
+    const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+    if (focused >= 0) ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
 }
 
 const PresentationRow& PresentationList::Row(int index) const
@@ -188,14 +213,7 @@ void PresentationList::SelectLastRowWithoutClick()
     const int last = Count() - 1;
     const DrawingHold hold(list_);
     const int top = ListView_GetTopIndex(list_);
-    // Only the rows that hold the selection or the focus lose it: clearing every row of a large
-    // folder in turn takes longer than filling the list.
-    if (ListView_GetSelectedCount(list_) > 0)
-        for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0;
-             row = ListView_GetNextItem(list_, row, LVNI_SELECTED))
-            ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
-    const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
-    if (focused >= 0) ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
+    LetGoOfSelection();
     ListView_SetItemState(list_, last, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     // Wine's list view scrolls a row that gets the focus into view; Windows' leaves the rows
     // where they are, and so does this list.

@@ -71,6 +71,7 @@ public:
     std::wstring SelectedText() const;
 
 private:
+    void LetGoOfSelection();
     void ServeCell(NMLVDISPINFOW& info) const;
     int FindRow(const NMLVFINDITEMW& find) const;
     void Destroy();

@@ -407,6 +407,23 @@ TEST(BrowserPresentationList, RefillShowsTheFirstRowsAndDrawsWhatChanged)
     EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, many.path())) << "the same folder again";
     EXPECT_EQ(ListView_GetTopIndex(list), 0);
 
+    // Rows in place of rows let go of all the old ones held: the chosen row, the focus, the
+    // selection mark, and a list scrolled sideways.
+    ListView_SetColumnWidth(list, 0, 400);
+    ListView_Scroll(list, 120, 0);
+    ListView_SetItemState(list, 5, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list, 5);
+    ASSERT_GT(GetScrollPos(list, SB_HORZ), 0);
+    ASSERT_EQ(rows.Fill(shown.files), 80);
+    EXPECT_EQ(ListView_GetSelectedCount(list), 0u);
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), -1);
+    EXPECT_EQ(ListView_GetSelectionMark(list), -1);
+    EXPECT_EQ(GetScrollPos(list, SB_HORZ), 0);
+    EXPECT_TRUE(RefillShowsAsDrawnAfresh(rows, shown.files, many.path())) << "scrolled sideways";
+    EXPECT_EQ(GetScrollPos(list, SB_HORZ), 0);
+    EXPECT_EQ(ListView_GetSelectedCount(list), 1u);
+    ListView_SetColumnWidth(list, 0, 150);
+
     // A header that was waiting for a paint still gets it.
     HWND header = ListView_GetHeader(list);
     InvalidateRect(header, nullptr, TRUE);
