@@ -166,6 +166,7 @@ int PresentationList::Fill(const host::FileList& files)
     }
     measured_.assign(rows_.size(), false);
     const int before = ListView_GetItemCount(list_);
+    // The other views place their rows, and emptying the list places the new ones afresh.
     const bool report = (GetWindowLongW(list_, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
     if (before > 0 && Count() > 0 && report) {
         // Rows in place of rows: emptying the list first would hide its scroll bar and show it
@@ -176,12 +177,12 @@ int PresentationList::Fill(const host::FileList& files)
         if (ListView_GetTopIndex(list_) != 0) ListView_EnsureVisible(list_, 0, FALSE);
         const int across = GetScrollPos(list_, SB_HORZ);
         if (across > 0) ListView_Scroll(list_, -across, 0);
-        return Count();
+    } else {
+        // An empty list has nothing to let go, and the call would still lay out its header and
+        // scroll bars again (the first folder at start-up, a folder after an empty one).
+        if (before > 0) ListView_DeleteAllItems(list_);
+        ListView_SetItemCountEx(list_, Count(), 0);
     }
-    // An empty list has nothing to let go, and the call would still lay out its header and scroll
-    // bars again (the first folder at start-up, a folder after an empty one).
-    if (before > 0) ListView_DeleteAllItems(list_);
-    ListView_SetItemCountEx(list_, Count(), 0);
     return Count();
 }
 
