@@ -156,7 +156,7 @@ double Median(std::vector<double> values)
 }
 
 struct Series {
-    std::vector<double> bare, controls, vistora;
+    std::vector<double> bare, controls, windowSet, vistora;
 };
 
 // Starts the bare program and Vistora in turn and adds their times to the series.
@@ -167,18 +167,21 @@ void Round(Launch launch, const std::wstring& folder, Series& series, bool count
     Sleep(200);
     const double c = TimeStart(launch, ExeFolder() + L"\\bare_controls.exe", folder, L"BareControls");
     Sleep(200);
+    const double w = TimeStart(launch, ExeFolder() + L"\\bare_window_set.exe", folder, L"BareWindowSet");
+    Sleep(200);
     DeleteFileW(answer.c_str());
     const double v = TimeStart(launch, folder + L"\\Vistora.exe", folder, L"VistoraForm");
     // Vistora starts the probe last; let it begin before it is ended with the rest.
     testsupport::WaitFor([&] { return testsupport::FileExistsForTest(answer); }, 5000, 10);
     testsupport::EndProgramsFrom(folder);
     Sleep(200);
-    std::printf("%-8s %12.1f %12.1f %12.1f%s\n", launch == Launch::Shell ? "shell" : "windows", b, c, v,
+    std::printf("%-8s %12.1f %12.1f %12.1f %12.1f%s\n", launch == Launch::Shell ? "shell" : "windows", b, c, w, v,
                 counted ? "" : "  (warm-up)");
     std::fflush(stdout);
     if (!counted) return;
     if (b >= 0) series.bare.push_back(b);
     if (c >= 0) series.controls.push_back(c);
+    if (w >= 0) series.windowSet.push_back(w);
     if (v >= 0) series.vistora.push_back(v);
 }
 
@@ -191,7 +194,7 @@ int wmain(int argc, wchar_t** argv)
     FillProgramFolder(scratch);
     const std::wstring& folder = scratch.path();
     Series shell, windows;
-    std::printf("%-8s %12s %12s %12s\n", "started", "bare ms", "list view ms", "Vistora ms");
+    std::printf("%-8s %12s %12s %12s %12s\n", "started", "bare ms", "list view ms", "windows ms", "Vistora ms");
     // The first round warms the file cache and is not counted.
     for (int run = 0; run <= runs; ++run) {
         Round(Launch::Shell, folder, shell, run > 0);
@@ -206,18 +209,24 @@ int wmain(int argc, wchar_t** argv)
             complete = false;
             continue;
         }
-        const double floor = Median(series->bare), figure = Median(series->vistora);
-        char f[32], fl[32], r[32];
-        std::snprintf(f, sizeof f, "%.0f ms", figure);
-        std::snprintf(fl, sizeof fl, "%.0f ms", floor);
-        std::snprintf(r, sizeof r, "%.2fx", figure / floor);
-        ReportFigure(what, f, fl, r, target);
-        if (series->controls.empty()) continue;
+        const double bare = Median(series->bare), figure = Median(series->vistora);
+        const auto report = [](const std::string& name, double ms, double floorMs, const char* goal) {
+            char f[32], fl[32], r[32];
+            std::snprintf(f, sizeof f, "%.0f ms", ms);
+            std::snprintf(fl, sizeof fl, "%.0f ms", floorMs);
+            std::snprintf(r, sizeof r, "%.2fx", ms / floorMs);
+            ReportFigure(name.c_str(), f, fl, r, goal);
+        };
+        report(what, figure, bare, target);
         // The same start against a bare window that shows a list view, as Vistora's main window does.
-        const double controls = Median(series->controls);
-        std::snprintf(fl, sizeof fl, "%.0f ms", controls);
-        std::snprintf(r, sizeof r, "%.2fx", figure / controls);
-        ReportFigure((std::string(what) + ", floor with a list view").c_str(), f, fl, r, "-");
+        if (!series->controls.empty())
+            report(std::string(what) + ", floor with a list view", figure, Median(series->controls), "-");
+        // Against the bare program that shows Vistora's windows; and that program against the bare
+        // window, which tells how much of the ratio above the system takes for the windows alone.
+        if (series->windowSet.empty()) continue;
+        const double windowSet = Median(series->windowSet);
+        report(std::string(what) + ", floor with Vistora's windows", figure, windowSet, "-");
+        report(std::string(what) + ": a bare program with Vistora's windows", windowSet, bare, "-");
     }
     return complete ? 0 : 1;
 }
