@@ -131,13 +131,67 @@ void ShowRoadTest::TearDown()
     SetEnvironmentVariableW(L"VISTORA_PEER_LOG", nullptr);
 }
 
+namespace {
+
+std::string Ascii(const std::wstring& text)
+{
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+// What stands where a show should have started: whether Vistora still answers, and each program
+// it started with its windows. A show that never comes is otherwise told from nothing.
+std::string ShowStartState(const VistoraApp& app, HWND bar)
+{
+    DWORD_PTR answer = 0;
+    std::string state = "Vistora ";
+    state += SendMessageTimeoutW(bar ? bar : app.Main(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer)
+                 ? "answers within 2 s"
+                 : "does not answer within 2 s";
+    state += "; programs it started:";
+    std::set<DWORD> started = testsupport::ProcessesStartedBy(app.Pid());
+    if (started.empty()) state += " none";
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = snapshot != INVALID_HANDLE_VALUE && Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        if (!started.count(entry.th32ProcessID)) continue;
+        state += " " + Ascii(entry.szExeFile) + " (" + std::to_string(entry.cntThreads) + " threads, windows:";
+        struct Windows {
+            DWORD pid;
+            std::string text;
+        } windows{entry.th32ProcessID, {}};
+        EnumWindows(
+            [](HWND hwnd, LPARAM param) -> BOOL {
+                auto* w = reinterpret_cast<Windows*>(param);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                if (owner != w->pid) return TRUE;
+                wchar_t cls[64] = {}, title[128] = {};
+                GetClassNameW(hwnd, cls, 64);
+                GetWindowTextW(hwnd, title, 128);
+                w->text += " " + Ascii(cls) + " \"" + Ascii(title) + "\"" + (IsWindowVisible(hwnd) ? "" : " hidden");
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windows));
+        state += (windows.text.empty() ? std::string(" none") : windows.text) + ")";
+    }
+    if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
+    return state;
+}
+
+} // namespace
+
 HWND ShowRoadTest::StartShow(bool letTheWatchSeeIt)
 {
     VistoraApp::Click(app_.Button(1));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(app_.Main()); }, 3000)) << "the main window hides";
     HWND bar = nullptr;
     EXPECT_TRUE(WaitFor([&] { return (bar = Bar(app_)) != nullptr; }, 3000)) << "the bar appears";
-    EXPECT_TRUE(WaitFor([&] { return ShowWindowOf(Name) != nullptr; }, 10000)) << "the show starts";
+    EXPECT_TRUE(WaitFor([&] { return ShowWindowOf(Name) != nullptr; }, 10000))
+        << "the show starts; " << ShowStartState(app_, bar);
     // Give the bar's watch time to see the show.
     if (letTheWatchSeeIt) testsupport::WaitFor([] { return false; }, 1500);
     return bar;
