@@ -1,7 +1,8 @@
 // Start-up: from the start to the main window shown, painted and waiting for input, for
-// Vistora (six presentations in its folder) and for a bare window program built beside it.
-// The two are started in turn, so that both see the same machine, once by the wine command from
-// a shell and once from inside Wine; the medians are compared.
+// Vistora (six presentations in its folder) and for the bare programs built beside it: a bare
+// window, the same with a list view, and one that shows the windows of Vistora's first screen.
+// They are started in turn, so that all see the same machine, once by the wine command from a
+// shell and once from inside Wine; the medians are compared.
 // Usage: startup_bench [rounds]
 #include <windows.h>
 
