@@ -457,18 +457,44 @@ inline void PointerAt(DWORD flags, POINT at)
 
 namespace testsupport {
 
-// The processes that a process started and that still run.
-inline std::set<DWORD> ProcessesStartedBy(DWORD parent)
+// The processes that a process started and that still run, as the system lists them.
+inline std::vector<PROCESSENTRY32W> ProcessEntriesStartedBy(DWORD parent)
 {
-    std::set<DWORD> children;
+    std::vector<PROCESSENTRY32W> children;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return children;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (entry.th32ParentProcessID == parent) children.insert(entry.th32ProcessID);
+        if (entry.th32ParentProcessID == parent) children.push_back(entry);
     CloseHandle(snapshot);
     return children;
+}
+
+inline std::set<DWORD> ProcessesStartedBy(DWORD parent)
+{
+    std::set<DWORD> children;
+    for (const PROCESSENTRY32W& entry : ProcessEntriesStartedBy(parent)) children.insert(entry.th32ProcessID);
+    return children;
+}
+
+// Top-level windows of a process, shown or not.
+inline std::vector<HWND> TopLevelWindowsOf(DWORD pid)
+{
+    struct Found {
+        DWORD pid;
+        std::vector<HWND> windows;
+    } found{pid, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* f = reinterpret_cast<Found*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == f->pid) f->windows.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.windows;
 }
 
 inline std::set<HWND> VisibleTopLevelWindows()

@@ -150,35 +150,20 @@ std::string ShowStartState(const VistoraApp& app, HWND bar)
                  ? "answers within 2 s"
                  : "does not answer within 2 s";
     state += "; programs it started:";
-    std::set<DWORD> started = testsupport::ProcessesStartedBy(app.Pid());
+    const std::vector<PROCESSENTRY32W> started = testsupport::ProcessEntriesStartedBy(app.Pid());
     if (started.empty()) state += " none";
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = snapshot != INVALID_HANDLE_VALUE && Process32FirstW(snapshot, &entry); more;
-         more = Process32NextW(snapshot, &entry)) {
-        if (!started.count(entry.th32ProcessID)) continue;
+    for (const PROCESSENTRY32W& entry : started) {
         state += " " + Ascii(entry.szExeFile) + " (" + std::to_string(entry.cntThreads) + " threads, windows:";
-        struct Windows {
-            DWORD pid;
-            std::string text;
-        } windows{entry.th32ProcessID, {}};
-        EnumWindows(
-            [](HWND hwnd, LPARAM param) -> BOOL {
-                auto* w = reinterpret_cast<Windows*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(hwnd, &owner);
-                if (owner != w->pid) return TRUE;
-                wchar_t cls[64] = {}, title[128] = {};
-                GetClassNameW(hwnd, cls, 64);
-                GetWindowTextW(hwnd, title, 128);
-                w->text += " " + Ascii(cls) + " \"" + Ascii(title) + "\"" + (IsWindowVisible(hwnd) ? "" : " hidden");
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&windows));
-        state += (windows.text.empty() ? std::string(" none") : windows.text) + ")";
+        const std::vector<HWND> windows = testsupport::TopLevelWindowsOf(entry.th32ProcessID);
+        if (windows.empty()) state += " none";
+        for (HWND hwnd : windows) {
+            wchar_t cls[64] = {};
+            GetClassNameW(hwnd, cls, 64);
+            state += " " + Ascii(cls) + " \"" + Ascii(testsupport::WindowText(hwnd)) + "\"" +
+                     (IsWindowVisible(hwnd) ? "" : " hidden");
+        }
+        state += ")";
     }
-    if (snapshot != INVALID_HANDLE_VALUE) CloseHandle(snapshot);
     return state;
 }
 

@@ -48,25 +48,6 @@ DWORD HandlesInSystemTable(DWORD pid)
     return count;
 }
 
-// Top-level windows of the process, shown or not.
-int WindowsOf(DWORD pid)
-{
-    struct Count {
-        DWORD pid;
-        int n = 0;
-    } count{pid};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            c->n += owner == c->pid;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.n;
-}
-
 // The private memory the process has committed, region by region. The commit charge that
 // GetProcessMemoryInfo gives for another process is, under Wine, its resident anonymous memory,
 // which swings by a screen's copy as the C library below keeps or returns freed blocks.
@@ -87,7 +68,7 @@ SIZE_T PrivateCommitOf(HANDLE process)
 Figures Measure(DWORD pid)
 {
     Figures figures;
-    figures.windows = WindowsOf(pid);
+    figures.windows = static_cast<int>(testsupport::TopLevelWindowsOf(pid).size());
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (!process) return figures;
     // Wine answers 0 for another process; its handle table holds the same figure.
