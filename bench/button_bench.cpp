@@ -2,7 +2,6 @@
 // the CPU a process spends while a button is hovered with the pointer resting on it.
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -46,12 +45,6 @@ double CpuShareWhileRunning(int milliseconds)
     KillTimer(nullptr, stop);
     const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
     return (ProcessCpuSeconds() - cpu0) / wall;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::vector<std::uint32_t> Square16()

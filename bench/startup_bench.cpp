@@ -148,14 +148,6 @@ double TimeStart(Launch launch, const std::wstring& exe, const std::wstring& fol
     return ms;
 }
 
-double Median(std::vector<double> values)
-{
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
 struct Series {
     std::vector<double> bare, controls, windowSet, vistora;
 };
